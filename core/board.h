@@ -1,0 +1,41 @@
+#pragma once
+// The state of the game in progress. It survives every rebuild of the main
+// window; only the routines that say so change it.
+
+#include <array>
+#include <cstdint>
+
+#include "core/module1.h"
+
+namespace klandor {
+
+// 30 x 24 is the largest board; entry 0 of the per-cell arrays is no cell.
+inline constexpr int kMaxCells = 720;
+inline constexpr int kCellSlots = kMaxCells + 1;
+// Six digit elements follow the last cell: mine counter, then clock.
+inline constexpr int kDigitCells = 6;
+inline constexpr int kMaxElements = kMaxCells + kDigitCells + 1;
+
+enum MarkKind : int { kNoMark = 0, kFlagMark = 1, kQuestionMark = 2 };
+
+enum Button : int { kLeft = 1, kRight = 2, kMiddle = 4 };
+
+struct Board {
+  std::array<bool, kCellSlots> ismine{};
+  std::array<bool, kCellSlots> uncovered{};
+  bool playing = false;
+  bool won = false;
+  std::int16_t minesplaced = kFalse;  // kTrue once this board's mines are laid
+  std::array<int, kCellSlots> mark{};  // MarkKind
+  std::array<int, kCellSlots> near{};  // neighbouring mines, 0..8
+  int minesleft = 0;                   // mines minus flags; may go below 0
+  int seconds = 0;                     // the clock, 0..999
+  std::int16_t levelnum = 0;           // 1 Beginner, 2 Intermediate, 3 Expert, 4 Custom
+};
+
+// Cell numbering: column x and row y from 0, cells from 1.
+constexpr int cellIndex(int across, int x, int y) { return y * across + x + 1; }
+constexpr int cellColumn(int across, int index) { return (index - 1) % across; }
+constexpr int cellRow(int across, int index) { return (index - 1) / across; }
+
+}  // namespace klandor

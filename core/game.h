@@ -1,0 +1,103 @@
+#pragma once
+// The main window's game as plain data and routines: the settings, the board,
+// and everything the player sees (the picture of every element, the face,
+// whether the clock runs, the menu check marks). A window only forwards
+// events here and paints what this holds.
+
+#include <array>
+#include <cstdint>
+
+#include "core/board.h"
+#include "core/menu.h"
+#include "core/module1.h"
+#include "core/random.h"
+
+namespace klandor {
+
+class Game;
+
+// The best-times side of the game. The default keeps no records.
+class Records {
+ public:
+  virtual ~Records() = default;
+  // Last step of every load: read the best-times line into bestline.
+  virtual void scoreload(Module1& /*settings*/) {}
+  // A game at a fixed level has just been won.
+  virtual void recordEntry(Game& /*game*/) {}
+};
+
+class Game {
+ public:
+  // Runs the first load, as the start of the program does.
+  Game(Module1& settings, Random& random, SeedClock clock, Records* records = nullptr);
+
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  Module1& m;
+  Board b;
+
+  // What the player sees. box holds the number of the picture each element
+  // shows, the tile-set offset included; element 0 is the hidden template.
+  std::array<int, kMaxElements> box{};
+  int smile = 0;
+  bool secondEnabled = false;
+  MenuState menu;
+  // Counts the loads of the main window; a change means a fresh layout.
+  unsigned loads = 0;
+  // Counts the starts of the clock, so a window can restart its timer.
+  unsigned secondStarts = 0;
+
+  int cells() const { return m.across * m.down; }
+  int elements() const { return cells() + kDigitCells; }
+
+  // Load sequence and rebuild.
+  void load();
+  void rebuild();
+  void setlevel();
+  void setvars();
+  void imageload();
+  void boxload(int index, int picture);
+
+  // Mines.
+  void mineset(int exclude);
+  void minecheck();
+
+  // The clock.
+  void Second_Timer();
+
+  // Commands that start a new board.
+  void mnuNew_Click();
+  void mnuBeginner_Click();
+  void mnuIntermediate_Click();
+  void mnuHard_Click();
+  void mnuColor_Click();
+  // The Custom Field's OK, with values already brought into range.
+  void customFieldOk(int across, int down, int totalmines);
+  void Smile_MouseDown();
+  void Smile_MouseUp();
+
+  // Cell play.
+  void mnuMarks_Click();
+  void Box_MouseDown(int index, int button);
+  void Box_MouseUp(int index, int button);
+  void removebox(int c);
+  void check(int c);
+  void wincheck();
+
+  void setRecords(Records* records) { records_ = records; }
+
+ private:
+  void startClock();
+  void stopClock();
+  void showCounter();
+  void showClock();
+  void lose(int index);
+  void selectLevel(bool beginner, bool intermediate, bool expert, std::int16_t custom);
+
+  Random& random_;
+  SeedClock clock_;
+  Records* records_;
+};
+
+}  // namespace klandor

@@ -1,0 +1,36 @@
+# Shared by scripts/run and scripts/test: installs the Debian packages the
+# build needs (only those missing) and configures and builds one preset.
+# Sourced, not run.
+
+KLANDOR_PACKAGES=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  desktop-file-utils appstream
+)
+
+klandor_install_missing() {
+  local missing=()
+  local pkg
+  for pkg in "${KLANDOR_PACKAGES[@]}" "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q '^install ok installed$'; then
+      missing+=("$pkg")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# klandor_build PRESET [extra cmake arguments...]
+klandor_build() {
+  local preset=$1
+  shift
+  local werror=()
+  [ "${CI:-}" = "true" ] && werror=(-DKLANDOR_WERROR=ON)
+  cmake --preset "$preset" "${werror[@]}" "$@" >/dev/null
+  cmake --build --preset "$preset"
+}
