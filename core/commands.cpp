@@ -1,0 +1,69 @@
+// The commands that end the current game and start a new board.
+#include "core/game.h"
+
+#include <algorithm>
+
+#include "resources/picture_numbers.h"
+
+namespace klandor {
+
+// Every command that starts a new board also clears `won`: a face left on
+// the won picture through a whole new game would misreport that game.
+
+void Game::mnuNew_Click() {
+  b.playing = true;
+  b.seconds = 0;
+  b.minesplaced = kFalse;
+  b.won = false;
+  stopClock();
+  rebuild();
+}
+
+void Game::selectLevel(bool beginner, bool intermediate, bool expert, std::int16_t custom) {
+  m.beginner = beginner;
+  m.intermediate = intermediate;
+  m.expert = expert;
+  m.custom = custom;
+  b.minesplaced = kFalse;
+  b.won = false;
+  rebuild();
+}
+
+void Game::mnuBeginner_Click() { selectLevel(true, false, false, kFalse); }
+void Game::mnuIntermediate_Click() { selectLevel(false, true, false, kFalse); }
+void Game::mnuHard_Click() { selectLevel(false, false, true, kFalse); }
+
+void Game::customFieldOk(int across, int down, int totalmines) {
+  // The dialog brings its values into range; the board relies on it.
+  m.across = std::clamp(across, 8, 30);
+  m.down = std::clamp(down, 8, 24);
+  m.totalmines = std::clamp(totalmines, 10, (m.across - 1) * (m.down - 1));
+  selectLevel(false, false, false, kTrue);
+}
+
+void Game::mnuColor_Click() {
+  if (menu.checked(Menu::mnuColor)) {
+    menu.setChecked(Menu::mnuColor, false);
+    m.tileset = pic::kMonochromeTiles;
+  } else {
+    menu.setChecked(Menu::mnuColor, true);
+    m.tileset = pic::kColourTiles;
+  }
+  b.minesplaced = kFalse;
+  b.won = false;
+  rebuild();
+}
+
+void Game::Smile_MouseDown() {
+  smile = pic::kSmilePressed;
+  b.minesplaced = kFalse;
+  b.won = false;
+}
+
+void Game::Smile_MouseUp() {
+  smile = pic::kSmile;
+  b.playing = true;
+  rebuild();
+}
+
+}  // namespace klandor

@@ -1,0 +1,74 @@
+// The mouse on the board: presses and releases on cells and digit cells.
+#include "core/game.h"
+#include "resources/picture_numbers.h"
+
+namespace klandor {
+
+void Game::mnuMarks_Click() { menu.setChecked(Menu::mnuMarks, !menu.checked(Menu::mnuMarks)); }
+
+void Game::Box_MouseDown(int index, int /*button*/) {
+  if (b.playing) smile = pic::kSurprised;
+  if (index >= 1 && index <= cells() && !b.uncovered[index] && b.mark[index] == kQuestionMark)
+    boxload(index, pic::kQuestionPressed);
+}
+
+void Game::Box_MouseUp(int index, int button) {
+  if (index < 1 || index > elements()) return;
+  if (b.minesplaced == kFalse) {
+    mineset(index);
+    minecheck();
+    b.minesplaced = kTrue;
+  }
+  if (!b.won) smile = pic::kSmile;
+  if (!b.playing || index > cells()) return;
+  if (button == kLeft && !secondEnabled) startClock();
+  if (b.uncovered[index]) return;
+
+  if (button == kLeft && b.mark[index] != kFlagMark) {
+    if (b.ismine[index]) {
+      lose(index);
+      return;
+    }
+    boxload(index, pic::kUncovered + b.near[index]);
+    if (b.near[index] == 0) removebox(index);
+    b.uncovered[index] = true;
+    wincheck();
+  } else if (button == kRight) {
+    switch (b.mark[index]) {
+      case kNoMark:
+        boxload(index, pic::kFlag);
+        b.mark[index] = kFlagMark;
+        b.minesleft -= 1;
+        showCounter();
+        break;
+      case kFlagMark:
+        if (menu.checked(Menu::mnuMarks)) {
+          boxload(index, pic::kQuestion);
+          b.mark[index] = kQuestionMark;
+        } else {
+          boxload(index, pic::kCovered);
+          b.mark[index] = kNoMark;
+        }
+        b.minesleft += 1;
+        showCounter();
+        break;
+      default:  // a "?" never counted as a flag
+        boxload(index, pic::kCovered);
+        b.mark[index] = kNoMark;
+        break;
+    }
+  }
+}
+
+void Game::lose(int index) {
+  b.playing = false;
+  for (int i = 1; i <= cells(); ++i) {
+    if (b.mark[i] == kFlagMark && !b.ismine[i]) boxload(i, pic::kWrongFlag);
+    if (b.mark[i] == kNoMark && b.ismine[i]) boxload(i, pic::kMine);
+  }
+  boxload(index, pic::kMineHit);
+  smile = pic::kLost;
+  stopClock();
+}
+
+}  // namespace klandor

@@ -1,0 +1,20 @@
+// Deciding that the game has been won.
+#include "core/game.h"
+#include "resources/picture_numbers.h"
+
+namespace klandor {
+
+void Game::wincheck() {
+  int covered = 0;
+  for (int i = 1; i <= cells(); ++i)
+    if (!b.uncovered[i]) ++covered;
+  if (covered != m.totalmines) return;
+
+  b.won = true;
+  b.playing = false;
+  stopClock();
+  smile = pic::kWon;
+  if (b.levelnum >= 1 && b.levelnum <= 3) records_->recordEntry(*this);
+}
+
+}  // namespace klandor
