@@ -1,0 +1,101 @@
+#include "ui/board_view.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace klandor::ui {
+
+namespace {
+QRect toQRect(const Rect& r) { return {r.x, r.y, r.w, r.h}; }
+
+// The game's button numbers; 0 for buttons it does not know.
+int buttonNumber(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton:
+      return kLeft;
+    case Qt::RightButton:
+      return kRight;
+    case Qt::MiddleButton:
+      return kMiddle;
+    default:
+      return 0;
+  }
+}
+}  // namespace
+
+BoardView::BoardView(Game& game, QWidget* parent)
+    : QWidget(parent), game_(game), layout_(game.m.across, game.m.down) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  relayout();
+}
+
+int BoardView::smileSize() { return pictures_.pixmap(drawnSmile_).width(); }
+
+int BoardView::drawnElements() const { return layout_.across() * layout_.down() + kDigitCells; }
+
+void BoardView::relayout() {
+  layout_ = Layout(game_.m.across, game_.m.down);
+  setFixedSize(layout_.clientWidth(), layout_.clientHeight());
+  drawnBox_ = game_.box;
+  drawnSmile_ = game_.smile;
+  drawnLoads_ = game_.loads;
+  update();
+}
+
+void BoardView::sync() {
+  if (drawnLoads_ != game_.loads) {
+    relayout();
+    return;
+  }
+  for (int i = 1; i <= game_.elements(); ++i) {
+    const auto slot = static_cast<std::size_t>(i);
+    if (drawnBox_[slot] != game_.box[slot]) {
+      drawnBox_[slot] = game_.box[slot];
+      update(toQRect(layout_.boxRect(i)));
+    }
+  }
+  if (drawnSmile_ != game_.smile) {
+    update(toQRect(layout_.smileRect(smileSize())));
+    drawnSmile_ = game_.smile;
+    update(toQRect(layout_.smileRect(smileSize())));
+  }
+}
+
+void BoardView::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const QRect dirty = event->rect();
+  auto place = [&](int picture, const Rect& where) {
+    const QRect target = toQRect(where);
+    if (target.intersects(dirty)) painter.drawPixmap(target, pictures_.pixmap(picture));
+  };
+  for (const Piece& piece : layout_.background()) place(piece.picture, piece.rect);
+  place(drawnSmile_, layout_.smileRect(smileSize()));
+  for (int i = 1; i <= drawnElements(); ++i) place(drawnBox_[static_cast<std::size_t>(i)], layout_.boxRect(i));
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event) {
+  const int button = buttonNumber(event->button());
+  if (button == 0) return;
+  if (!capturing_) {
+    const QPoint at = event->position().toPoint();
+    captured_ = layout_.elementAt(at.x(), at.y(), smileSize());
+    capturing_ = true;
+  }
+  if (captured_.kind == Element::kBox) game_.Box_MouseDown(captured_.index, button);
+  if (captured_.kind == Element::kSmile) game_.Smile_MouseDown();
+  emit played();
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent* event) {
+  const int button = buttonNumber(event->button());
+  if (button == 0 || !capturing_) return;
+  const Element target = captured_;
+  const Qt::MouseButtons known = Qt::LeftButton | Qt::RightButton | Qt::MiddleButton;
+  if ((event->buttons() & known) == 0) capturing_ = false;
+  if (target.kind == Element::kBox) game_.Box_MouseUp(target.index, button);
+  if (target.kind == Element::kSmile) game_.Smile_MouseUp();
+  emit played();
+}
+
+}  // namespace klandor::ui

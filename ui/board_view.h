@@ -1,0 +1,57 @@
+#pragma once
+// The one painted surface of the main window: frame, counters, face, cells.
+// It paints what the game holds and forwards the mouse to the element under
+// it; the game decides everything.
+
+#include <QWidget>
+#include <array>
+
+#include "core/game.h"
+#include "ui/layout.h"
+#include "ui/picture_cache.h"
+
+namespace klandor::ui {
+
+class BoardView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit BoardView(Game& game, QWidget* parent = nullptr);
+
+  const Layout& layout() const { return layout_; }
+
+  // Brings the screen up to the game: a new layout after a load, otherwise
+  // a repaint of just the elements whose pictures changed.
+  void sync();
+
+ signals:
+  // A mouse event has been handed to the game.
+  void played();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  // The size of the face as drawn now (the initial face is one pixel larger).
+  int smileSize();
+  int drawnElements() const;
+  void relayout();
+
+  Game& game_;
+  Layout layout_;
+  PictureCache pictures_;
+
+  // What the screen shows now, to find what changed.
+  std::array<int, kMaxElements> drawnBox_{};
+  int drawnSmile_ = 0;
+  unsigned drawnLoads_ = 0;
+
+  // The element that took the first press keeps every press and release
+  // until the last button is up.
+  Element captured_;
+  bool capturing_ = false;
+};
+
+}  // namespace klandor::ui

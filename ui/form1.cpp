@@ -1,0 +1,128 @@
+#include "ui/form1.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "ui/board_view.h"
+#include "ui/picture_cache.h"
+
+namespace klandor::ui {
+
+Form1::Form1(Game& game, QWidget* parent) : QMainWindow(parent), game_(game) {
+  setWindowTitle("Klandor");
+  setWindowIcon(windowIcon());
+  board_ = new BoardView(game_, this);
+  setCentralWidget(board_);
+  buildMenus();
+
+  second_.setInterval(1000);
+  connect(&second_, &QTimer::timeout, this, [this] {
+    game_.Second_Timer();
+    sync();
+  });
+  connect(board_, &BoardView::played, this, &Form1::sync);
+
+  onAbout = [this] { mnuAbout_Click(); };
+  secondStarts_ = game_.secondStarts;
+  fittedLoads_ = game_.loads;
+  sync();
+  fitToBoard();
+  // The window opens centred on the screen; new boards keep its place.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+  }
+}
+
+void Form1::buildMenus() {
+  QMenu* menu = nullptr;
+  for (const MenuDesign& d : kMenuDesign) {
+    const auto slot = static_cast<std::size_t>(d.item);
+    if (d.parent == d.item) {
+      menu = menuBar()->addMenu(QString::fromUtf8(d.caption.data(), static_cast<qsizetype>(d.caption.size())));
+      actions_[slot] = menu->menuAction();
+      continue;
+    }
+    if (klandor::isSeparator(d.item)) {
+      actions_[slot] = menu->addSeparator();
+      continue;
+    }
+    QAction* a = menu->addAction(QString::fromUtf8(d.caption.data(), static_cast<qsizetype>(d.caption.size())));
+    a->setObjectName(QString::fromUtf8(d.name.data(), static_cast<qsizetype>(d.name.size())));
+    if (!d.shortcut.empty())
+      a->setShortcut(QKeySequence(QString::fromUtf8(d.shortcut.data(), static_cast<qsizetype>(d.shortcut.size()))));
+    actions_[slot] = a;
+  }
+  // Only the items that ever carry a check mark show one.
+  for (Menu item : {Menu::mnuBeginner, Menu::mnuIntermediate, Menu::mnuHard, Menu::mnuCustom, Menu::mnuMarks,
+                    Menu::mnuColor})
+    action(item)->setCheckable(true);
+
+  auto on = [this](Menu item, auto handler) { connect(action(item), &QAction::triggered, this, handler); };
+  on(Menu::mnuNew, [this] { run(&Game::mnuNew_Click); });
+  on(Menu::mnuBeginner, [this] { run(&Game::mnuBeginner_Click); });
+  on(Menu::mnuIntermediate, [this] { run(&Game::mnuIntermediate_Click); });
+  on(Menu::mnuHard, [this] { run(&Game::mnuHard_Click); });
+  on(Menu::mnuMarks, [this] { run(&Game::mnuMarks_Click); });
+  on(Menu::mnuColor, [this] { run(&Game::mnuColor_Click); });
+  on(Menu::mnuCustom, [this] {
+    sync();  // the check mark stays as the game has it until the dialog's OK
+    if (onCustom) onCustom();
+  });
+  on(Menu::mnuBest, [this] {
+    if (onBest) onBest();
+  });
+  on(Menu::mnuAbout, [this] {
+    if (onAbout) onAbout();
+  });
+  on(Menu::mnuExit, [] { QApplication::exit(0); });
+}
+
+void Form1::run(void (Game::*command)()) {
+  (game_.*command)();
+  sync();
+}
+
+void Form1::customFieldOk(int across, int down, int totalmines) {
+  game_.customFieldOk(across, down, totalmines);
+  sync();
+}
+
+void Form1::sync() {
+  board_->sync();
+  for (const MenuDesign& d : kMenuDesign) {
+    QAction* a = action(d.item);
+    if (a->isCheckable()) a->setChecked(game_.menu.checked(d.item));
+    a->setEnabled(game_.menu.enabled(d.item));
+  }
+  if (game_.secondStarts != secondStarts_) {
+    secondStarts_ = game_.secondStarts;
+    second_.start();  // a fresh second from the start
+  } else if (!game_.secondEnabled) {
+    second_.stop();
+  }
+  if (fittedLoads_ != game_.loads) {
+    fittedLoads_ = game_.loads;
+    fitToBoard();
+  }
+}
+
+void Form1::fitToBoard() {
+  // The board's size decides the window's; the player can't resize it.
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  adjustSize();
+  setFixedSize(sizeHint());
+}
+
+void Form1::mnuAbout_Click() {
+  QMessageBox::information(this, "About Klandor",
+                           "Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers "
+                           "tell how many mines touch each cell, the right button plants a flag, and the fastest "
+                           "time of each level is kept with its holder's name. Written by the Klandor developers.");
+}
+
+}  // namespace klandor::ui

@@ -1,0 +1,31 @@
+#pragma once
+// The game's palette pictures as Qt images, converted once and kept by
+// number.
+
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <unordered_map>
+
+namespace klandor::res {
+struct Picture;
+}
+
+namespace klandor::ui {
+
+// A palette picture in 32-bit colour, pixel for pixel.
+QImage toImage(const res::Picture& picture);
+
+// The window icon at 16 and 32 pixels, with its transparent pixels.
+QIcon windowIcon();
+
+class PictureCache {
+ public:
+  // The picture with this number; converted at the first request.
+  const QPixmap& pixmap(int number);
+
+ private:
+  std::unordered_map<int, QPixmap> cache_;
+};
+
+}  // namespace klandor::ui
