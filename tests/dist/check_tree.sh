@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Checks an installed tree: exactly the files of the list (paths relative to
+# ROOT, one a line), the executables executable, each theme icon a PNG of the
+# size its folder names, the manual page readable without warnings.
+# Usage: check_tree.sh ROOT LIST
+set -euo pipefail
+root=$1
+list=$2
+status=0
+fail() { echo "FAIL: $*" >&2; status=1; }
+
+actual=$(cd "$root" && find . -mindepth 1 ! -type d | sed 's|^\./||' | LC_ALL=C sort)
+expected=$(grep -v '^$' "$list" | LC_ALL=C sort)
+while read -r extra; do [ -n "$extra" ] && fail "unexpected file $extra"; done \
+  < <(LC_ALL=C comm -23 <(echo "$actual") <(echo "$expected"))
+while read -r missing; do [ -n "$missing" ] && fail "missing file $missing"; done \
+  < <(LC_ALL=C comm -13 <(echo "$actual") <(echo "$expected"))
+
+while read -r path; do
+  file="$root/$path"
+  [ -f "$file" ] || continue
+  case $path in
+    */bin/*|bin/*)
+      [ -x "$file" ] || fail "$path is not executable" ;;
+    */icons/hicolor/*x*/apps/*.png)
+      size=$(basename "$(dirname "$(dirname "$path")")")
+      info=$(file -b "$file")
+      [[ $info == "PNG image data, ${size/x/ x }, 8-bit/color RGBA"* ]] \
+        || fail "$path is not a ${size} RGBA PNG: $info" ;;
+    */man/man*/*.gz)
+      warnings=$(zcat "$file" | groff -man -ww -z 2>&1) || fail "$path does not format"
+      [ -z "$warnings" ] || fail "$path: $warnings" ;;
+  esac
+done <<< "$expected"
+
+[ $status -eq 0 ] && echo "$(echo "$expected" | wc -l) files as expected under $root"
+exit $status
