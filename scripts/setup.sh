@@ -6,7 +6,7 @@ KLANDOR_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  desktop-file-utils appstream
+  desktop-file-utils appstream dpkg-dev file groff-base
 )
 
 klandor_install_missing() {
