@@ -19,7 +19,11 @@ QRgb paletteColour(std::uint8_t index) {
 }
 
 TEST(ScaledIcon, RepeatsEveryPixelAsASharpSquareInPaletteColourOrTransparent) {
-  const res::Icon icon{{2, 2, {kRed, kBlue, kWhite, kBlack}}, {false, false, false, true}};
+  res::Icon icon;
+  icon.image.width = 2;
+  icon.image.height = 2;
+  icon.image.pixels = {kRed, kBlue, kWhite, kBlack};
+  icon.transparent = {false, false, false, true};
   const std::array<std::array<QRgb, 2>, 2> expected{{
       {paletteColour(kRed), paletteColour(kBlue)},
       {paletteColour(kWhite), qRgba(0, 0, 0, 0)},
