@@ -12,7 +12,7 @@ namespace klandor::ui {
 
 Form1::Form1(Game& game, QWidget* parent) : QMainWindow(parent), game_(game) {
   setWindowTitle("Klandor");
-  setWindowIcon(windowIcon());
+  setWindowIcon(gameIcon());
   board_ = new BoardView(game_, this);
   setCentralWidget(board_);
   buildMenus();

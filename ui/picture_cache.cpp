@@ -20,7 +20,7 @@ QImage toImage(const res::Picture& picture) {
   return image;
 }
 
-QIcon windowIcon() {
+QIcon gameIcon() {
   QIcon icon;
   for (int size : {16, 32}) {
     const res::Icon& source = res::icon(size);

@@ -17,7 +17,7 @@ namespace klandor::ui {
 QImage toImage(const res::Picture& picture);
 
 // The window icon at 16 and 32 pixels, with its transparent pixels.
-QIcon windowIcon();
+QIcon gameIcon();
 
 class PictureCache {
  public:

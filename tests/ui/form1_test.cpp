@@ -1,0 +1,248 @@
+// The real main window, offscreen: sizes, pixels, mouse capture, menus.
+#include "ui/form1.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+#include "resources/picture_numbers.h"
+#include "resources/pictures.h"
+#include "ui/board_view.h"
+#include "ui/picture_cache.h"
+
+namespace klandor::ui {
+namespace {
+
+QApplication& app() {
+  static int argc = 1;
+  static char name[] = "form1_test";
+  static char* argv[] = {name, nullptr};
+  static QApplication instance(argc, argv);
+  return instance;
+}
+
+class Form1Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app();
+    game = std::make_unique<Game>(settings, random, [] { return std::uint64_t{7}; });
+    form = std::make_unique<Form1>(*game);
+    form->onAbout = [this] { ++abouts; };
+    form->show();
+  }
+
+  BoardView* view() const { return form->board(); }
+  QImage grab() const { return view()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+  // True when the area `where` of the grabbed board shows picture `number`
+  // (stretched to the area when it differs in size).
+  // Only the part `part` of the area is compared when other elements lie on
+  // the rest of it.
+  ::testing::AssertionResult shows(const QImage& shot, int number, const Rect& where, QRect part = {}) const {
+    if (part.isNull()) part = QRect(0, 0, where.w, where.h);
+    const QImage expected = toImage(*res::picture(number)).scaled(where.w, where.h).copy(part);
+    const QImage actual = shot.copy(where.x + part.x(), where.y + part.y(), part.width(), part.height());
+    if (actual == expected) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "picture " << number << " not at " << where.x << "," << where.y;
+  }
+
+  QPoint centre(int index) const {
+    const Rect r = view()->layout().boxRect(index);
+    return {r.x + r.w / 2, r.y + r.h / 2};
+  }
+
+  void click(int index, Qt::MouseButton button) {
+    QTest::mousePress(view(), button, {}, centre(index));
+    QTest::mouseRelease(view(), button, {}, centre(index));
+  }
+
+  // A board whose only mines lie where given, laid before the first release.
+  void mineAt(std::initializer_list<int> cells) {
+    for (int c : cells) game->b.ismine[c] = true;
+    game->minecheck();
+    game->b.minesplaced = kTrue;
+  }
+
+  Module1 settings;
+  StdRandom random;
+  std::unique_ptr<Game> game;
+  std::unique_ptr<Form1> form;
+  int abouts = 0;
+};
+
+TEST_F(Form1Test, ClientAreaAndElementsOnEveryBoardSize) {
+  auto expert = [this] { form->action(Menu::mnuHard)->trigger(); };
+  auto largest = [this] { form->customFieldOk(30, 24, 10); };
+  for (auto [choose, across, down] : {std::tuple{std::function<void()>{}, 8, 8}, {expert, 30, 16}, {largest, 30, 24}}) {
+    if (choose) choose();
+    const Layout l(across, down);
+    ASSERT_EQ(view()->size(), QSize(16 * across + 24, 16 * down + 67));
+    EXPECT_EQ(form->centralWidget(), view());
+    EXPECT_EQ(form->size(), form->minimumSize()) << "fixed size";
+    EXPECT_EQ(form->size(), form->maximumSize()) << "fixed size";
+
+    const QImage shot = grab();
+    for (const Piece& p : l.background()) {
+      if (p.picture == pic::kFrameM) {
+        // The counter boxes and the face stand on the top band: compare the
+        // columns left of the mine counter and those beside the face.
+        EXPECT_TRUE(shows(shot, p.picture, p.rect, QRect(0, 0, 4, 55)));
+        EXPECT_TRUE(shows(shot, p.picture, p.rect, QRect(l.smileRect(26).x - 12 - 3, 0, 3, 55)));
+      } else if (p.picture == pic::kCounterBox) {
+        // The digits cover its inside; its edges and the gaps between the
+        // digits show.
+        EXPECT_TRUE(shows(shot, p.picture, p.rect, QRect(0, 0, 41, 2)));
+        EXPECT_TRUE(shows(shot, p.picture, p.rect, QRect(0, 23, 41, 2)));
+        EXPECT_TRUE(shows(shot, p.picture, p.rect, QRect(0, 0, 2, 25)));
+        EXPECT_TRUE(shows(shot, p.picture, p.rect, QRect(13, 0, 2, 25)));
+        EXPECT_TRUE(shows(shot, p.picture, p.rect, QRect(39, 0, 2, 25)));
+      } else {
+        EXPECT_TRUE(shows(shot, p.picture, p.rect));
+      }
+    }
+    EXPECT_TRUE(shows(shot, pic::kInitialFace, l.smileRect(26)));
+    for (int i = 1; i <= across * down; ++i) ASSERT_TRUE(shows(shot, pic::kCovered, l.boxRect(i))) << i;
+    const int mines = game->m.totalmines;
+    const int cells = across * down;
+    EXPECT_TRUE(shows(shot, pic::kDigit0 + mines / 100, l.boxRect(cells + 1)));
+    EXPECT_TRUE(shows(shot, pic::kDigit0 + mines / 10 % 10, l.boxRect(cells + 2)));
+    EXPECT_TRUE(shows(shot, pic::kDigit0 + mines % 10, l.boxRect(cells + 3)));
+    for (int k = 4; k <= 6; ++k) EXPECT_TRUE(shows(shot, pic::kDigit0, l.boxRect(cells + k)));
+  }
+}
+
+TEST_F(Form1Test, APressedCellTakesTheReleaseWhereverThePointerIs) {
+  mineAt({2, 61, 64});  // cells 1 and 60 both show numbers: no cascade
+  QTest::mousePress(view(), Qt::LeftButton, {}, centre(1));
+  EXPECT_TRUE(shows(grab(), pic::kSurprised, view()->layout().smileRect(25)));
+  QTest::mouseRelease(view(), Qt::LeftButton, {}, centre(60));  // over another cell
+  EXPECT_TRUE(game->b.uncovered[1]);
+  EXPECT_FALSE(game->b.uncovered[60]);
+
+  // Released far outside every element: still the pressed cell.
+  QTest::mousePress(view(), Qt::RightButton, {}, centre(64));
+  QTest::mouseRelease(view(), Qt::RightButton, {}, QPoint(2, 2));
+  EXPECT_EQ(game->b.mark[64], kFlagMark);
+  EXPECT_TRUE(shows(grab(), pic::kFlag, view()->layout().boxRect(64)));
+  EXPECT_TRUE(shows(grab(), pic::kDigit0 + 9, view()->layout().boxRect(67)));  // counter 009
+}
+
+TEST_F(Form1Test, TheSecondButtonGoesToTheElementOfTheFirstPress) {
+  mineAt({11, 19});  // cells 10 and 20 both show numbers
+  game->b.mark[10] = kQuestionMark;
+  game->boxload(10, pic::kQuestion);
+  QTest::mousePress(view(), Qt::RightButton, {}, centre(10));
+  QTest::mousePress(view(), Qt::LeftButton, {}, centre(20));   // lands on cell 10 too
+  QTest::mouseRelease(view(), Qt::RightButton, {}, centre(20), -1);
+  EXPECT_EQ(game->b.mark[10], kNoMark);
+  QTest::mouseRelease(view(), Qt::LeftButton, {}, centre(20));
+  EXPECT_TRUE(game->b.uncovered[10]);
+  EXPECT_FALSE(game->b.uncovered[20]);
+}
+
+TEST_F(Form1Test, ClockRunsFromTheFirstLeftReleaseUntilTheLoss) {
+  mineAt({64});
+  EXPECT_FALSE(form->second().isActive());
+  click(1, Qt::RightButton);
+  EXPECT_FALSE(form->second().isActive());
+  click(1, Qt::LeftButton);  // on the flag: starts the clock all the same
+  EXPECT_TRUE(form->second().isActive());
+  EXPECT_TRUE(shows(grab(), pic::kDigit0 + 1, view()->layout().boxRect(70)));
+  click(64, Qt::LeftButton);
+  EXPECT_FALSE(form->second().isActive());
+  const QImage shot = grab();
+  EXPECT_TRUE(shows(shot, pic::kMineHit, view()->layout().boxRect(64)));
+  EXPECT_TRUE(shows(shot, pic::kLost, view()->layout().smileRect(25)));
+}
+
+TEST_F(Form1Test, TheFaceShowsPressedThenStartsANewBoard) {
+  mineAt({64});
+  click(1, Qt::LeftButton);
+  const Rect face = view()->layout().smileRect(26);
+  QTest::mousePress(view(), Qt::LeftButton, {}, QPoint(face.x + 5, face.y + 5));
+  EXPECT_TRUE(shows(grab(), pic::kSmilePressed, view()->layout().smileRect(25)));
+  QTest::mouseRelease(view(), Qt::LeftButton, {}, QPoint(face.x + 5, face.y + 5));
+  const QImage shot = grab();
+  EXPECT_TRUE(shows(shot, pic::kInitialFace, face));
+  EXPECT_TRUE(shows(shot, pic::kCovered, view()->layout().boxRect(1)));
+  EXPECT_FALSE(form->second().isActive());
+}
+
+TEST_F(Form1Test, MenuBarAsDesigned) {
+  const QList<QAction*> bar = form->menuBar()->actions();
+  ASSERT_EQ(bar.size(), 2);
+  EXPECT_EQ(bar[0]->text(), "&Game");
+  EXPECT_EQ(bar[1]->text(), "&Help");
+  QStringList game, help;
+  for (QAction* a : bar[0]->menu()->actions()) game << (a->isSeparator() ? "-" : a->text());
+  for (QAction* a : bar[1]->menu()->actions()) help << (a->isSeparator() ? "-" : a->text());
+  EXPECT_EQ(game, QStringList({"&New Game", "-", "&Beginner", "&Intermediate", "&Expert", "&Custom...", "-",
+                               "&Marks (?)", "Co&lor", "-", "Best &Times...", "-", "E&xit"}));
+  EXPECT_EQ(help, QStringList({"&Help Topics", "-", "&About Klandor"}));
+  EXPECT_EQ(form->action(Menu::mnuNew)->shortcut(), QKeySequence(Qt::Key_F2));
+  EXPECT_FALSE(form->action(Menu::mnuHelpT)->isEnabled());
+  EXPECT_TRUE(form->action(Menu::mnuBeginner)->isChecked());
+  EXPECT_TRUE(form->action(Menu::mnuColor)->isChecked());
+  EXPECT_FALSE(form->action(Menu::mnuMarks)->isChecked());
+  EXPECT_EQ(form->windowTitle(), "Klandor");
+  EXPECT_FALSE(form->windowIcon().isNull());
+}
+
+TEST_F(Form1Test, MenuCommandsMirrorTheGame) {
+  form->action(Menu::mnuMarks)->trigger();
+  EXPECT_TRUE(form->action(Menu::mnuMarks)->isChecked());
+  form->action(Menu::mnuIntermediate)->trigger();
+  EXPECT_TRUE(form->action(Menu::mnuIntermediate)->isChecked());
+  EXPECT_FALSE(form->action(Menu::mnuBeginner)->isChecked());
+  EXPECT_FALSE(form->action(Menu::mnuMarks)->isChecked()) << "a new board turns Marks off";
+  EXPECT_EQ(view()->size(), QSize(16 * 16 + 24, 16 * 16 + 67));
+
+  form->action(Menu::mnuColor)->trigger();
+  EXPECT_FALSE(form->action(Menu::mnuColor)->isChecked());
+  EXPECT_TRUE(shows(grab(), pic::kCovered + pic::kMonochromeTiles, view()->layout().boxRect(1)));
+
+  // The Custom item keeps its mark as the game has it until the dialog's OK.
+  form->action(Menu::mnuCustom)->trigger();
+  EXPECT_FALSE(form->action(Menu::mnuCustom)->isChecked());
+  EXPECT_TRUE(form->action(Menu::mnuIntermediate)->isChecked());
+
+  form->action(Menu::mnuAbout)->trigger();
+  EXPECT_EQ(abouts, 1);
+}
+
+TEST_F(Form1Test, F2StartsANewGame) {
+  mineAt({64});
+  click(1, Qt::LeftButton);
+  ASSERT_TRUE(form->second().isActive());
+  QApplication::setActiveWindow(form.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  QTest::keyClick(form.get(), Qt::Key_F2);
+  EXPECT_FALSE(form->second().isActive());
+  EXPECT_FALSE(game->b.uncovered[1]);
+  EXPECT_EQ(game->b.minesplaced, kFalse);
+}
+
+TEST_F(Form1Test, WholeScaleFactorsKeepEveryPixelSquare) {
+  mineAt({64});
+  click(1, Qt::LeftButton);
+  const QImage one = grab();
+  QImage two(view()->size() * 2, QImage::Format_RGB32);
+  two.setDevicePixelRatio(2);
+  QPainter painter(&two);
+  view()->render(&painter);
+  painter.end();
+  for (int y = 0; y < one.height(); ++y)
+    for (int x = 0; x < one.width(); ++x)
+      for (int d = 0; d < 4; ++d)
+        ASSERT_EQ(two.pixel(2 * x + d % 2, 2 * y + d / 2), one.pixel(x, y)) << x << "," << y;
+}
+
+}  // namespace
+}  // namespace klandor::ui
