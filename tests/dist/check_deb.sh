@@ -21,8 +21,7 @@ expected_name="$(field Package)_$(field Version)_$(field Architecture).deb"
 [ "$(basename "$deb")" = "$expected_name" ] || fail "file name $(basename "$deb"), not $expected_name"
 
 dpkg -x "$deb" "$scratch/root"
-sed 's|^|usr/|' "$list" > "$scratch/list"
-"$here/check_tree.sh" "$scratch/root" "$scratch/list"
+"$here/check_tree.sh" "$scratch/root" usr "$list"
 
 # The packaged game on its own: still running after a few seconds, silent.
 mkdir "$scratch/data"

@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Checks an installed tree: exactly the files of the list (paths relative to
-# ROOT, one a line), the executables executable, each theme icon a PNG of the
-# size its folder names, the manual page readable without warnings.
-# Usage: check_tree.sh ROOT LIST
+# the install prefix ROOT/PREFIX, one a line), the executables executable, each
+# theme icon a PNG of the size its folder names, the manual page readable
+# without warnings, and the metainfo, desktop entry and icon found together as
+# a software centre would.
+# Usage: check_tree.sh ROOT PREFIX LIST   (PREFIX relative to ROOT, e.g. usr)
 set -euo pipefail
 root=$1
-list=$2
+prefix=$2
+list=$3
 status=0
 fail() { echo "FAIL: $*" >&2; status=1; }
 
 actual=$(cd "$root" && find . -mindepth 1 ! -type d | sed 's|^\./||' | LC_ALL=C sort)
-expected=$(grep -v '^$' "$list" | LC_ALL=C sort)
+expected=$(grep -v '^$' "$list" | sed "s|^|$prefix/|" | LC_ALL=C sort)
 while read -r extra; do [ -n "$extra" ] && fail "unexpected file $extra"; done \
   < <(LC_ALL=C comm -23 <(echo "$actual") <(echo "$expected"))
 while read -r missing; do [ -n "$missing" ] && fail "missing file $missing"; done \
@@ -20,7 +23,7 @@ while read -r path; do
   file="$root/$path"
   [ -f "$file" ] || continue
   case $path in
-    */bin/*|bin/*)
+    */bin/*)
       [ -x "$file" ] || fail "$path is not executable" ;;
     */icons/hicolor/*x*/apps/*.png)
       size=$(basename "$(dirname "$(dirname "$path")")")
@@ -32,6 +35,10 @@ while read -r path; do
       [ -z "$warnings" ] || fail "$path: $warnings" ;;
   esac
 done <<< "$expected"
+
+if ! remarks=$(appstreamcli validate-tree --no-net "$root" 2>&1) || grep -q '^ *[EWI]: ' <<< "$remarks"; then
+  fail "metainfo in the tree: $remarks"
+fi
 
 [ $status -eq 0 ] && echo "$(echo "$expected" | wc -l) files as expected under $root"
 exit $status
