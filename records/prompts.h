@@ -1,0 +1,23 @@
+#pragma once
+// How the records talk to the player. The game answers with modal Qt boxes;
+// tests answer with scripted replies. Texts are UTF-8.
+
+#include <string>
+
+namespace klandor {
+
+class Prompts {
+ public:
+  virtual ~Prompts() = default;
+  // A modal text prompt: the text typed, or "" when the player cancels.
+  virtual std::string inputBox(const std::string& prompt, const std::string& title,
+                               const std::string& defaultReply) = 0;
+  // A modal box with OK and Cancel and no icon: true for OK.
+  virtual bool confirm(const std::string& message, const std::string& title) = 0;
+  // A modal warning with OK.
+  virtual void warn(const std::string& title, const std::string& message) = 0;
+  // The Best Times command.
+  virtual void showBestTimes() = 0;
+};
+
+}  // namespace klandor

@@ -1,0 +1,43 @@
+#include "records/qt_prompts.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace klandor {
+
+namespace {
+
+QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+}  // namespace
+
+QtPrompts::QtPrompts(std::function<void()> showBestTimes) : showBestTimes_(std::move(showBestTimes)) {}
+
+void QtPrompts::setShowBestTimes(std::function<void()> showBestTimes) {
+  showBestTimes_ = std::move(showBestTimes);
+}
+
+std::string QtPrompts::inputBox(const std::string& prompt, const std::string& title,
+                                const std::string& defaultReply) {
+  bool ok = false;
+  const QString reply = QInputDialog::getText(QApplication::activeWindow(), text(title), text(prompt),
+                                              QLineEdit::Normal, text(defaultReply), &ok);
+  return ok ? reply.toStdString() : std::string();
+}
+
+bool QtPrompts::confirm(const std::string& message, const std::string& title) {
+  QMessageBox box(QMessageBox::NoIcon, text(title), text(message), QMessageBox::Ok | QMessageBox::Cancel,
+                  QApplication::activeWindow());
+  return box.exec() == QMessageBox::Ok;
+}
+
+void QtPrompts::warn(const std::string& title, const std::string& message) {
+  QMessageBox::warning(QApplication::activeWindow(), text(title), text(message));
+}
+
+void QtPrompts::showBestTimes() {
+  if (showBestTimes_) showBestTimes_();
+}
+
+}  // namespace klandor

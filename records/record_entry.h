@@ -1,0 +1,38 @@
+#pragma once
+// The best-times side of the game: scoreload at every load, the record
+// entry after a win at a fixed level, and the reset of the Best Times
+// dialog. A line that cannot be saved stays in memory for the rest of the
+// run, and the player is told the first time that happens.
+
+#include "core/game.h"
+#include "records/best_file.h"
+#include "records/prompts.h"
+
+namespace klandor {
+
+class RecordEntry final : public Records {
+ public:
+  RecordEntry(BestFile& file, Prompts& prompts);
+
+  void scoreload(Module1& settings) override;
+  void recordEntry(Game& game) override;
+  // The record test and entry for a board of level levelnum won in seconds.
+  void recordEntry(Module1& settings, int levelnum, int seconds);
+  // The Reset of the Best Times dialog: the default line, in the file and
+  // in bestline.
+  void resetScores(Module1& settings);
+
+ private:
+  void report(const WriteResult& result);
+
+  BestFile& file_;
+  Prompts& prompts_;
+  bool warned_ = false;
+};
+
+inline constexpr char kRecordPrompt[] = "You have the fastest time for this level. Please type your name:";
+inline constexpr char kRecordTitle[] = "Congratulations";
+inline constexpr char kDefaultName[] = "MrNobody";
+inline constexpr char kSaveFailedTitle[] = "Best Times";
+
+}  // namespace klandor

@@ -1,0 +1,56 @@
+#pragma once
+// A fresh directory per test and byte-exact file access for the best-times
+// tests.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <algorithm>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace klandor::test {
+
+class TempDir {
+ public:
+  TempDir() {
+    std::string name = (std::filesystem::path(testing::TempDir()) / "records.XXXXXX").string();
+    if (::mkdtemp(name.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
+    path_ = name;
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  ~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline std::string readBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// The names in a directory, to see that no temporary file is left over.
+inline std::vector<std::string> entries(const std::filesystem::path& dir) {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+inline const std::string kDefaultFile = "\"999999999MrNobodyMrNobodyMrNobody\"\r\n";
+
+}  // namespace klandor::test
