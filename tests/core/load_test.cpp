@@ -187,13 +187,5 @@ TEST(LoadSequence, EveryLoadReseedsFromTheClockAndResetsTheCounter) {
   EXPECT_EQ(game.b.minesleft, 12);
 }
 
-TEST_F(LoadTest, LoadResetsTheCounterWhateverFlagsWereSet) {
-  for (int c = 1; c <= 13; ++c) rightClick(c);
-  ASSERT_EQ(counter(), (Digits{pic::kMinus, digit(0), digit(3)}));
-  game.mnuNew_Click();
-  EXPECT_EQ(game.b.minesleft, 10);
-  EXPECT_EQ(counter(), shown(0, 1, 0));
-}
-
 }  // namespace
 }  // namespace klandor::test
