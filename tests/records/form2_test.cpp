@@ -9,7 +9,6 @@
 #include <QWindow>
 
 #include "mock_prompts.h"
-#include "qt_app.h"
 #include "test_files.h"
 
 namespace klandor {
@@ -50,7 +49,6 @@ class Form2Test : public testing::Test {
     return all;
   }
 
-  QApplication& app = test::qtApp();  // before any widget
   TempDir dir;
   BestFile file{dir / "minebs.txt"};
   StrictMock<MockPrompts> prompts;

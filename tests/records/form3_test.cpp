@@ -6,7 +6,6 @@
 #include <tuple>
 #include <optional>
 
-#include "qt_app.h"
 #include "core/game.h"
 #include "records/custom_field.h"
 
@@ -51,7 +50,6 @@ class Form3Test : public testing::Test {
     return accepted;
   }
 
-  QApplication& app = test::qtApp();  // before any widget
   Module1 settings;
   QWidget main;
   std::unique_ptr<Form3> form;
@@ -169,7 +167,6 @@ class Form3OverAGame : public testing::Test {
                       game.loads);
   }
 
-  QApplication& app = test::qtApp();  // before any widget
   Module1 settings;
   StdRandom random;
   Game game{settings, random, [] { return 7u; }};
