@@ -38,7 +38,7 @@ const Picture* picture(int number);
 const std::vector<int>& pictureNumbers();
 
 // The window icon at 16 or 32 pixels: palette pixels plus a mask in which
-// true marks a transparent pixel.
+// true marks a transparent pixel. Other sizes throw std::invalid_argument.
 struct Icon {
   Picture image;
   std::vector<bool> transparent;  // width * height, row-major

@@ -180,16 +180,15 @@ const Art kQuestion = {
     "___Bb__",
 };
 
-Picture mine() {
+Canvas mine() {
   Canvas c = ground();
   c.paint(2, 2, kMineArt);
-  return c.picture();
+  return c;
 }
 
 // The mine the player uncovered: the same mine on red, the grid line kept.
 Picture mineHit() {
-  Canvas c = ground();
-  c.paint(2, 2, kMineArt);
+  Canvas c = mine();
   c.recolour(0, 0, 14, 14, {{kLightGrey, kRed}, {kDarkGrey, kDarkRed}});
   return c.picture();
 }
@@ -218,7 +217,7 @@ void addColourTiles(Catalogue& catalogue) {
   }
   catalogue[pic::kCovered] = covered().picture();
   catalogue[pic::kFlag] = withArt(covered(), 4, 3, kFlag);
-  catalogue[pic::kMine] = mine();
+  catalogue[pic::kMine] = mine().picture();
   catalogue[pic::kMineHit] = mineHit();
   catalogue[pic::kWrongFlag] = withArt(ground(), 3, 3, kCross);
   catalogue[pic::kQuestion] = withArt(covered(), 4, 3, kQuestion);
