@@ -36,8 +36,8 @@ std::vector<std::uint8_t> encodeBmp(const Picture& picture) {
   put16(out, 4);                                           // bits per pixel
   put32(out, 0);                                           // no compression
   put32(out, imageSize);
-  put32(out, 0);   // horizontal resolution: unspecified
-  put32(out, 0);   // vertical resolution: unspecified
+  put32(out, 0);   // horizontal resolution: not given
+  put32(out, 0);   // vertical resolution: not given
   put32(out, 16);  // colours used
   put32(out, 0);   // all colours important
 

@@ -55,10 +55,6 @@ TEST(PictureCatalogue, UnknownAndNeverLoadedNumbersHaveNoPicture) {
   }
 }
 
-TEST(PictureCatalogue, LookUpReturnsTheSamePictureEveryTime) {
-  EXPECT_EQ(picture(pic::kCovered), picture(pic::kCovered));
-}
-
 TEST(WindowIcon, ComesAt16And32PixelsWithAMaskOfTheSameSize) {
   for (int size : {16, 32}) {
     const Icon& i = icon(size);

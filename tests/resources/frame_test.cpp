@@ -76,24 +76,6 @@ TEST(FramePictures, PiecesJoinTheStretchedSlicesWithoutASeam) {
   EXPECT_EQ(rowOf(pic::kFrameCL, 0), side);
 }
 
-TEST(FramePictures, CornerPiecesCarryTheBevelCorners) {
-  EXPECT_EQ(rowOf(pic::kFrameR, 0), "WWWWWWWWWWW.");
-  EXPECT_EQ(rowOf(pic::kFrameR, 1), "WWWWWWWWWW.D");
-  EXPECT_EQ(rowOf(pic::kFrameR, 2), "WWWWWWWWW.DD");
-  EXPECT_EQ(rowOf(pic::kFrameR, 9), "DD.......DDD");
-  EXPECT_EQ(rowOf(pic::kFrameR, 10), "D.W......DDD");
-  EXPECT_EQ(rowOf(pic::kFrameR, 30), ".WW......DDD");
-  EXPECT_EQ(rowOf(pic::kFrameR, 53), "D.W......DDD");
-  EXPECT_EQ(rowOf(pic::kFrameL, 10), "WWW......DDD");
-  EXPECT_EQ(rowOf(pic::kFrameL, 43), "WWW......DD.");
-  EXPECT_EQ(rowOf(pic::kFrameL, 44), "WWW......D.W");
-  EXPECT_EQ(rowOf(pic::kFrameL, 45), "WWW.......WW");
-  EXPECT_EQ(rowOf(pic::kFrameCL, 1), "WWW......D.W");
-  EXPECT_EQ(rowOf(pic::kFrameCL, 9), "WW.DDDDDDDDD");
-  EXPECT_EQ(rowOf(pic::kFrameCL, 11), ".DDDDDDDDDDD");
-  EXPECT_EQ(rowOf(pic::kFrameCR, 9), "DDDDDDDDDDDD");
-}
-
 TEST(BestTimesBackground, HasAnEtchedFrame) {
   const int n = pic::kBestTimesBackground;
   const auto at = [n](int x, int y) { return pic(n).at(x, y); };
