@@ -20,18 +20,9 @@
 namespace klandor::ui {
 namespace {
 
-QApplication& app() {
-  static int argc = 1;
-  static char name[] = "form1_test";
-  static char* argv[] = {name, nullptr};
-  static QApplication instance(argc, argv);
-  return instance;
-}
-
 class Form1Test : public ::testing::Test {
  protected:
   void SetUp() override {
-    app();
     game = std::make_unique<Game>(settings, random, [] { return std::uint64_t{7}; });
     form = std::make_unique<Form1>(*game);
     form->onAbout = [this] { ++abouts; };
