@@ -1,10 +1,10 @@
-// Klandor: starts the game on Beginner with the colour tiles.
+// Klandor: starts the game on Beginner with the colour tiles. It takes no
+// arguments; the best times live in the user's data folder.
 #include <QApplication>
 
-#include "core/game.h"
-#include "core/module1.h"
-#include "core/random.h"
-#include "ui/form1.h"
+#include "records/best_times_path.h"
+#include "records/qt_prompts.h"
+#include "ui/session.h"
 
 int main(int argc, char* argv[]) {
   // Whole scale factors only: every picture pixel becomes a square block.
@@ -13,10 +13,8 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName("Klandor");
   QGuiApplication::setDesktopFileName("org.klandor.Klandor");
 
-  klandor::Module1 settings;
-  klandor::StdRandom random;
-  klandor::Game game(settings, random, klandor::systemSeedClock());
-  klandor::ui::Form1 form1(game);
-  form1.show();
+  klandor::QtPrompts prompts;
+  klandor::ui::Session session(klandor::bestTimesPath(), prompts);
+  session.form1().show();
   return QApplication::exec();
 }

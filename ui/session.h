@@ -1,0 +1,68 @@
+#pragma once
+// One run of the game: the settings, the board, the best-times file, the
+// main window and its two dialogs, wired together. The dialogs are made at
+// their first opening and only hidden afterwards.
+
+#include <filesystem>
+#include <memory>
+
+#include "core/game.h"
+#include "records/best_file.h"
+#include "records/form2.h"
+#include "records/form3.h"
+#include "records/prompts.h"
+#include "records/record_entry.h"
+#include "ui/form1.h"
+
+namespace klandor::ui {
+
+class Session {
+ public:
+  // bestTimes is the best-times file; prompts asks the player the modal
+  // questions (its showBestTimes is not used: the session opens the dialog).
+  Session(std::filesystem::path bestTimes, Prompts& prompts, SeedClock clock = systemSeedClock(),
+          FileWriter& writer = posixFileWriter());
+
+  Game& game() { return game_; }
+  const Module1& settings() const { return settings_; }
+  Form1& form1() { return *form1_; }
+  Form2* form2() const { return form2_.get(); }  // null until first opened
+  Form3* form3() const { return form3_.get(); }
+
+  // The Best Times and Custom commands.
+  void mnuBest_Click();
+  void mnuCustom_Click();
+
+ private:
+  // The player's questions go to the prompts handed in; the Best Times
+  // command goes to this session.
+  class Questions final : public Prompts {
+   public:
+    Questions(Prompts& player, Session& session) : player_(player), session_(session) {}
+    std::string inputBox(const std::string& prompt, const std::string& title,
+                         const std::string& defaultReply) override {
+      return player_.inputBox(prompt, title, defaultReply);
+    }
+    bool confirm(const std::string& message, const std::string& title) override {
+      return player_.confirm(message, title);
+    }
+    void warn(const std::string& title, const std::string& message) override { player_.warn(title, message); }
+    void showBestTimes() override { session_.mnuBest_Click(); }
+
+   private:
+    Prompts& player_;
+    Session& session_;
+  };
+
+  Module1 settings_;
+  StdRandom random_;
+  Questions questions_;
+  BestFile file_;
+  RecordEntry records_;
+  Game game_;
+  std::unique_ptr<Form1> form1_;
+  std::unique_ptr<Form2> form2_;
+  std::unique_ptr<Form3> form3_;
+};
+
+}  // namespace klandor::ui
