@@ -237,20 +237,6 @@ INSTANTIATE_TEST_SUITE_P(AtEachStep, FailedWrite,
                          testing::Values(Step::Create, Step::Write, Step::Sync, Step::Close, Step::Rename,
                                          Step::OpenDirectory, Step::SyncDirectory));
 
-TEST(FailedReset, KeepsTheDefaultLineInMemory) {
-  TempDir dir;
-  const auto path = dir / "minebs.txt";
-  const std::string old = fileLine("\"  1  2  3aaaaaaaabbbbbbbbcccccccc\"");
-  writeBytes(path, old);
-  FailingWriter writer(Step::Write, EIO);
-  BestFile file(path, writer);
-  std::string bestline = file.load();
-  EXPECT_TRUE(file.reset(bestline));
-  EXPECT_EQ(bestline, defaultLine());
-  EXPECT_EQ(readBytes(path), old);
-  EXPECT_EQ(file.load(), defaultLine());
-}
-
 TEST(DirectorySync, AFileSystemWithoutItCountsAsSaved) {
   TempDir dir;
   FailingWriter writer(Step::SyncDirectory, EINVAL);

@@ -67,15 +67,12 @@ TEST_F(Form3Test, TheFirstOpeningFillsTheBoxesFromTheSettings) {
   EXPECT_TRUE(box("Acr")->isEnabled());
 }
 
+// The arithmetic itself is custom_field_test's; here the boxes reach it.
 TEST_F(Form3Test, OkHandsOnTheLimitedValues) {
   EXPECT_EQ(ok("100", "2", "5"), (CustomField{30, 8, 10}));
   EXPECT_FALSE(form->isVisible());
   EXPECT_TRUE(main.isEnabled());
-  EXPECT_EQ(ok("abc", "8", ""), (CustomField{8, 8, 10}));
-  EXPECT_EQ(ok("8", "8", "60"), (CustomField{8, 8, 49}));
-  EXPECT_EQ(ok("30", "24", "999"), (CustomField{30, 24, 667}));
   EXPECT_EQ(ok("12x", " 20", "-3"), (CustomField{12, 20, 10}));
-  EXPECT_EQ(ok("12.7", "\xC2\xBD", "40"), (CustomField{12, 8, 40}));
 }
 
 TEST_F(Form3Test, LaterOpeningsKeepWhatWasTyped) {
