@@ -8,10 +8,6 @@
 
 namespace klandor::dist {
 
-// The icon's pixels in true colour, every pixel repeated factor x factor
-// times; transparent pixels get alpha 0.
-QImage scaledIcon(const res::Icon& icon, int factor);
-
 // The square icon of this size for the icon theme: the largest drawn icon
 // whose size divides it, scaled up. A null image for a size that no drawn
 // icon divides.

@@ -4,6 +4,7 @@
 #include <QPixmap>
 
 #include "resources/pictures.h"
+#include "ui/picture_image.h"
 
 namespace klandor {
 
@@ -12,17 +13,6 @@ namespace {
 constexpr int kBackground = 600;
 constexpr int kTimeLeft = 1680, kNameLeft = 3240;
 constexpr std::array<int, 3> kRowTop = {480, 840, 1200};
-
-QImage paletteImage(const res::Picture& picture) {
-  QImage image(picture.width, picture.height, QImage::Format_RGB32);
-  for (int y = 0; y < picture.height; ++y) {
-    for (int x = 0; x < picture.width; ++x) {
-      const res::Rgb c = res::kPalette[picture.at(x, y) & 0x0F];
-      image.setPixel(x, y, qRgb(c.r, c.g, c.b));
-    }
-  }
-  return image;
-}
 
 QString latin1(std::string_view bytes) { return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())); }
 
@@ -47,7 +37,7 @@ Form2::Form2(Module1& settings, RecordEntry& records, Prompts& prompts, QWidget*
   Fram->setObjectName("Fram");
   Fram->move(px(120), px(120));
   if (const res::Picture* picture = res::picture(kBackground)) {
-    Fram->setPixmap(QPixmap::fromImage(paletteImage(*picture)));
+    Fram->setPixmap(QPixmap::fromImage(ui::toImage(*picture)));
     Fram->resize(picture->width, picture->height);
   }
   Fram->lower();

@@ -3,18 +3,10 @@
 // number.
 
 #include <QIcon>
-#include <QImage>
 #include <QPixmap>
 #include <unordered_map>
 
-namespace klandor::res {
-struct Picture;
-}
-
 namespace klandor::ui {
-
-// A palette picture in 32-bit colour, pixel for pixel.
-QImage toImage(const res::Picture& picture);
 
 // The window icon at 16 and 32 pixels, with its transparent pixels.
 QIcon gameIcon();

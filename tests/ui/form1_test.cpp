@@ -15,7 +15,7 @@
 #include "resources/picture_numbers.h"
 #include "resources/pictures.h"
 #include "ui/board_view.h"
-#include "ui/picture_cache.h"
+#include "ui/picture_image.h"
 
 namespace klandor::ui {
 namespace {

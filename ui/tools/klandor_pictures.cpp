@@ -3,8 +3,6 @@
 // window icon as icon-16.png and icon-32.png, so they can be looked at.
 //   klandor-pictures OUTDIR
 
-#include <QColor>
-#include <QImage>
 #include <QString>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +12,7 @@
 #include "resources/bmp.h"
 #include "resources/picture_numbers.h"
 #include "resources/pictures.h"
+#include "ui/picture_image.h"
 
 namespace {
 
@@ -26,16 +25,7 @@ bool writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 }
 
 bool writeIcon(const std::filesystem::path& path, const res::Icon& icon) {
-  const res::Picture& p = icon.image;
-  QImage image(p.width, p.height, QImage::Format_ARGB32);
-  for (int y = 0; y < p.height; ++y) {
-    for (int x = 0; x < p.width; ++x) {
-      const res::Rgb c = res::kPalette[p.at(x, y)];
-      const bool clear = icon.transparent[static_cast<std::size_t>(y * p.width + x)];
-      image.setPixelColor(x, y, QColor(c.r, c.g, c.b, clear ? 0 : 255));
-    }
-  }
-  return image.save(QString::fromStdString(path.string()), "PNG");
+  return ui::iconImage(icon).save(QString::fromStdString(path.string()), "PNG");
 }
 
 std::string fileName(int number) {
