@@ -43,34 +43,39 @@ void Game::rebuild() {
   load();
 }
 
+namespace {
+// The fixed levels: the selection that chooses each, its board, its menu
+// item and its level number.
+struct FixedLevel {
+  bool Module1::*selected;
+  int across, down, totalmines;
+  Menu item;
+  std::int16_t levelnum;
+};
+constexpr FixedLevel kFixedLevels[] = {
+    {&Module1::beginner, 8, 8, 10, Menu::mnuBeginner, 1},
+    {&Module1::intermediate, 16, 16, 40, Menu::mnuIntermediate, 2},
+    {&Module1::expert, 30, 16, 99, Menu::mnuHard, 3},
+};
+}  // namespace
+
 void Game::setlevel() {
   if (!m.beginner && !m.intermediate && !m.expert && m.custom == kFalse) m.beginner = true;
   auto checkOnly = [this](Menu item) {
     for (Menu level : {Menu::mnuBeginner, Menu::mnuIntermediate, Menu::mnuHard, Menu::mnuCustom})
       menu.setChecked(level, level == item);
   };
-  if (m.beginner) {
-    m.across = 8;
-    m.down = 8;
-    m.totalmines = 10;
-    checkOnly(Menu::mnuBeginner);
-    b.levelnum = 1;
+  // Each selection is tested on its own; were several in force, the last
+  // one would win.
+  for (const FixedLevel& level : kFixedLevels) {
+    if (!(m.*level.selected)) continue;
+    m.across = level.across;
+    m.down = level.down;
+    m.totalmines = level.totalmines;
+    checkOnly(level.item);
+    b.levelnum = level.levelnum;
   }
-  if (m.intermediate) {
-    m.across = 16;
-    m.down = 16;
-    m.totalmines = 40;
-    checkOnly(Menu::mnuIntermediate);
-    b.levelnum = 2;
-  }
-  if (m.expert) {
-    m.across = 30;
-    m.down = 16;
-    m.totalmines = 99;
-    checkOnly(Menu::mnuHard);
-    b.levelnum = 3;
-  }
-  if (m.custom == kTrue) {
+  if (m.custom == kTrue) {  // the board keeps the size the Custom Field gave it
     checkOnly(Menu::mnuCustom);
     b.levelnum = 4;
   }
