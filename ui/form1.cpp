@@ -4,8 +4,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <algorithm>
 
 #include "ui/board_view.h"
+#include "ui/menu_style.h"
 #include "ui/picture_cache.h"
 
 namespace klandor::ui {
@@ -29,8 +31,14 @@ Form1::Form1(Game& game, QWidget* parent) : QMainWindow(parent), game_(game) {
   fittedLoads_ = game_.loads;
   sync();
   fitToBoard();
-  // The window opens centred on the screen; new boards keep its place.
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+}
+
+void Form1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (opened_) return;
+  // The window opens centred on the screen.
+  opened_ = true;
+  if (const QScreen* screen = this->screen()) {
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
@@ -38,11 +46,14 @@ Form1::Form1(Game& game, QWidget* parent) : QMainWindow(parent), game_(game) {
 }
 
 void Form1::buildMenus() {
+  auto* style = new MenuStyle;
+  style->setParent(this);
   QMenu* menu = nullptr;
   for (const MenuDesign& d : kMenuDesign) {
     const auto slot = static_cast<std::size_t>(d.item);
     if (d.parent == d.item) {
       menu = menuBar()->addMenu(QString::fromUtf8(d.caption.data(), static_cast<qsizetype>(d.caption.size())));
+      menu->setStyle(style);
       actions_[slot] = menu->menuAction();
       continue;
     }
@@ -112,10 +123,22 @@ void Form1::sync() {
 
 void Form1::fitToBoard() {
   // The board's size decides the window's; the player can't resize it.
+  const QRect before = frameGeometry();
   setMinimumSize(0, 0);
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   adjustSize();
   setFixedSize(sizeHint());
+  if (!isVisible() || frameGeometry().size() == before.size()) return;
+  // A board of another size grows or shrinks the window about its centre,
+  // and never past the edges of the screen.
+  QRect frame = frameGeometry();
+  frame.moveCenter(before.center());
+  if (const QScreen* screen = this->screen()) {
+    const QRect room = screen->availableGeometry();
+    frame.moveLeft(std::max(room.left(), std::min(frame.left(), room.right() - frame.width() + 1)));
+    frame.moveTop(std::max(room.top(), std::min(frame.top(), room.bottom() - frame.height() + 1)));
+  }
+  move(frame.topLeft());
 }
 
 void Form1::mnuAbout_Click() {

@@ -39,6 +39,9 @@ class Form1 : public QMainWindow {
   BoardView* board() const { return board_; }
   const QTimer& second() const { return second_; }
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void buildMenus();
   void run(void (Game::*command)());
@@ -50,6 +53,7 @@ class Form1 : public QMainWindow {
   QTimer second_;
   unsigned secondStarts_ = 0;
   unsigned fittedLoads_ = 0;
+  bool opened_ = false;
   std::array<QAction*, kMenuItems> actions_{};
 };
 

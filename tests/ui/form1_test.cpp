@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -233,6 +234,26 @@ TEST_F(Form1Test, WholeScaleFactorsKeepEveryPixelSquare) {
     for (int x = 0; x < one.width(); ++x)
       for (int d = 0; d < 4; ++d)
         ASSERT_EQ(two.pixel(2 * x + d % 2, 2 * y + d / 2), one.pixel(x, y)) << x << "," << y;
+}
+
+}  // namespace
+}  // namespace klandor::ui
+
+namespace klandor::ui {
+namespace {
+
+TEST_F(Form1Test, ABoardOfAnotherSizeKeepsTheWindowCentredOnTheScreen) {
+  const QRect screen = form->screen()->availableGeometry();
+  EXPECT_EQ(form->frameGeometry().center(), screen.center()) << "opens centred";
+  form->move(screen.topLeft() + QPoint(300, 100));
+  const QPoint centre = form->frameGeometry().center();
+  form->action(Menu::mnuIntermediate)->trigger();
+  EXPECT_LE((form->frameGeometry().center() - centre).manhattanLength(), 1);
+  form->action(Menu::mnuHard)->trigger();  // wider than the room right of the centre
+  EXPECT_TRUE(screen.contains(form->frameGeometry())) << "kept on the screen";
+  const QPoint placed = form->pos();
+  form->action(Menu::mnuNew)->trigger();
+  EXPECT_EQ(form->pos(), placed) << "a new board of the same size stays put";
 }
 
 }  // namespace
