@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <QApplication>
 
 #include "tests/records/mock_prompts.h"
 #include "tests/records/test_files.h"
@@ -109,6 +111,14 @@ TEST_F(SessionTest, TheCustomFieldStartsItsBoardOnlyOnOk) {
   EXPECT_TRUE(session.form1().action(Menu::mnuCustom)->isChecked());
   EXPECT_EQ(view()->size(), QSize(16 * 30 + 24, 16 * 8 + 67));
   EXPECT_EQ(session.game().m.totalmines, 10);
+}
+
+TEST_F(SessionTest, ClosingTheMainWindowEndsTheGameEvenWithADialogOpen) {
+  session.form1().action(Menu::mnuBest)->trigger();
+  QTimer::singleShot(0, &session.form1(), [this] { session.form1().close(); });
+  QTimer::singleShot(5000, [] { QApplication::exit(1); });  // only if nothing ends the loop
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_EQ(test::readBytes(dir / "minebs.txt"), test::kDefaultFile) << "nothing written";
 }
 
 }  // namespace
