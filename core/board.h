@@ -9,9 +9,17 @@
 
 namespace klandor {
 
+// The limits of a board: 8..30 columns, 8..24 rows, and from 10 mines up to
+// (columns - 1) x (rows - 1).
+inline constexpr int kMinAcross = 8, kMaxAcross = 30;
+inline constexpr int kMinDown = 8, kMaxDown = 24;
+inline constexpr int kMinMines = 10;
+constexpr int maxMines(int across, int down) { return (across - 1) * (down - 1); }
+
 // 30 x 24 is the largest board; entry 0 of the per-cell arrays is no cell.
-inline constexpr int kMaxCells = 720;
+inline constexpr int kMaxCells = kMaxAcross * kMaxDown;
 inline constexpr int kCellSlots = kMaxCells + 1;
+
 // Six digit elements follow the last cell: mine counter, then clock.
 inline constexpr int kDigitCells = 6;
 inline constexpr int kMaxElements = kMaxCells + kDigitCells + 1;

@@ -35,9 +35,9 @@ void Game::mnuHard_Click() { selectLevel(false, false, true, kFalse); }
 
 void Game::customFieldOk(int across, int down, int totalmines) {
   // The dialog brings its values into range; the board relies on it.
-  m.across = std::clamp(across, 8, 30);
-  m.down = std::clamp(down, 8, 24);
-  m.totalmines = std::clamp(totalmines, 10, (m.across - 1) * (m.down - 1));
+  m.across = std::clamp(across, kMinAcross, kMaxAcross);
+  m.down = std::clamp(down, kMinDown, kMaxDown);
+  m.totalmines = std::clamp(totalmines, kMinMines, maxMines(m.across, m.down));
   selectLevel(false, false, false, kTrue);
 }
 

@@ -23,7 +23,7 @@ CustomField customField(std::string_view acr, std::string_view dwn, std::string_
   CustomField f;
   f.across = static_cast<int>(limited(whole(acr), kMinAcross, kMaxAcross));
   f.down = static_cast<int>(limited(whole(dwn), kMinDown, kMaxDown));
-  f.totalmines = static_cast<int>(limited(whole(tm), kMinMines, (f.across - 1) * (f.down - 1)));
+  f.totalmines = static_cast<int>(limited(whole(tm), kMinMines, maxMines(f.across, f.down)));
   return f;
 }
 

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "core/board.h"
+
 namespace klandor {
 
 struct CustomField {
@@ -13,10 +15,6 @@ struct CustomField {
 
   friend bool operator==(const CustomField&, const CustomField&) = default;
 };
-
-inline constexpr int kMinAcross = 8, kMaxAcross = 30;
-inline constexpr int kMinDown = 8, kMaxDown = 24;
-inline constexpr int kMinMines = 10;
 
 // Each text is read with the leading-number conversion and a fraction is
 // cut to its whole part. Then the width is held to 8..30, the height to
