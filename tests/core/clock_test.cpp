@@ -40,13 +40,6 @@ TEST_F(ClockTest, RightReleaseLeavesItStoppedAndLeftReleaseOnAFlagStartsIt) {
   EXPECT_FALSE(game.b.uncovered[kNumbered]);
 }
 
-TEST_F(ClockTest, ReleasesOnDigitCellsNeverStartIt) {
-  for (int k = 1; k <= kDigitCells; ++k) click(cells() + k);
-  EXPECT_FALSE(game.secondEnabled);
-  EXPECT_EQ(game.b.seconds, 0);
-  EXPECT_EQ(clock(), shown(0, 0, 0));
-}
-
 TEST_F(ClockTest, StaysAt999UntilTheGameEnds) {
   click(kNumbered);
   tick(997);
@@ -71,17 +64,6 @@ TEST_F(ClockTest, LossStopsItOnTheFinalTime) {
   EXPECT_EQ(game.b.seconds, 4);
   EXPECT_EQ(clock(), shown(0, 0, 4));
   EXPECT_EQ(game.secondStarts, 1u) << "no release restarts it after the loss";
-}
-
-TEST_F(ClockTest, WinStopsItOnTheFinalTime) {
-  click(1);  // opens rows 0 to 5
-  tick(2);
-  for (int c : {58, 59, 60, 61, 62, 64}) click(c);
-  ASSERT_TRUE(game.b.won);
-  EXPECT_FALSE(game.secondEnabled);
-  EXPECT_EQ(clock(), shown(0, 0, 3));
-  click(58);
-  EXPECT_EQ(game.secondStarts, 1u);
 }
 
 }  // namespace

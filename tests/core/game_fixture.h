@@ -113,10 +113,6 @@ class GameTest : public ::testing::Test {
   void tick(int times = 1) {
     for (int i = 0; i < times; ++i) game.Second_Timer();
   }
-  void pressFace() {
-    game.Smile_MouseDown();
-    game.Smile_MouseUp();
-  }
 };
 
 }  // namespace klandor::test

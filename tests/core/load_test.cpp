@@ -105,21 +105,6 @@ TEST_F(LoadTest, CustomSelectionTakesTheSizeTheSettingsHold) {
   EXPECT_EQ(counter(), shown(0, 3, 7));
 }
 
-TEST_F(LoadTest, MonochromeTilesShiftCellPicturesOnly) {
-  settings.tileset = pic::kMonochromeTiles;
-  game.rebuild();
-
-  EXPECT_FALSE(game.menu.checked(Menu::mnuColor));
-  for (int c = 1; c <= cells(); ++c) ASSERT_EQ(game.box[c], 2400) << "cell " << c;
-  EXPECT_EQ(counter(), shown(0, 1, 0));
-  EXPECT_EQ(clock(), shown(0, 0, 0));
-
-  game.boxload(5, pic::kUncovered + 3);
-  EXPECT_EQ(game.box[5], 2303);
-  game.boxload(cells() + 2, pic::kMinus);
-  EXPECT_EQ(game.box[cells() + 2], pic::kMinus);
-}
-
 TEST_F(LoadTest, LargestBoardEndsAtCell720WithItsDigitsAfterIt) {
   game.customFieldOk(30, 24, 99);
 
