@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
-#include <tuple>
 #include <optional>
 
-#include "core/game.h"
 #include "records/custom_field.h"
 
 namespace klandor {
@@ -130,66 +128,6 @@ TEST_F(Form3Test, Layout) {
 
   const QWidget* order[] = {child<QPushButton>("OK"), box("Acr"), box("Dwn"), box("TM"), child<QPushButton>("Cancel")};
   for (int i = 0; i + 1 < 5; ++i) EXPECT_EQ(order[i]->nextInFocusChain(), order[i + 1]) << i;
-}
-
-// The dialog over a game in play, wired as the main window wires it.
-class Form3OverAGame : public testing::Test {
- protected:
-  Form3OverAGame() {
-    main.show();
-    game.mnuIntermediate_Click();
-    game.Box_MouseUp(1, kLeft);
-    game.Box_MouseUp(game.cells(), kRight);
-    game.Second_Timer();
-  }
-
-  Form3& open() {
-    if (!form) {
-      form = std::make_unique<Form3>(settings, &main, [this](int across, int down, int totalmines) {
-        game.customFieldOk(across, down, totalmines);
-      });
-    }
-    form->mnuCustom_Click();
-    form->findChild<QLineEdit*>("Acr")->setText("20");
-    return *form;
-  }
-
-  // Everything a dialog could disturb: the settings, the board and what the
-  // player sees.
-  auto state() const {
-    const Board& b = game.b;
-    return std::tuple(settings.across, settings.down, settings.totalmines, settings.beginner, settings.intermediate,
-                      settings.expert, settings.custom, b.ismine, b.uncovered, b.mark, b.near, b.playing, b.won,
-                      b.minesplaced, b.minesleft, b.seconds, b.levelnum, game.box, game.smile, game.secondEnabled,
-                      game.loads);
-  }
-
-  Module1 settings;
-  StdRandom random;
-  Game game{settings, random, [] { return 7u; }};
-  QWidget main;
-  std::unique_ptr<Form3> form;
-};
-
-TEST_F(Form3OverAGame, CancelAndCloseLeaveTheGameInPlayUntouched) {
-  ASSERT_EQ(game.b.minesplaced, kTrue);
-  ASSERT_TRUE(game.secondEnabled);
-  const auto before = state();
-  QTest::mouseClick(open().findChild<QPushButton*>("Cancel"), Qt::LeftButton);
-  EXPECT_TRUE(state() == before);
-  open().close();
-  EXPECT_TRUE(state() == before);
-  EXPECT_TRUE(main.isEnabled());
-}
-
-TEST_F(Form3OverAGame, OkStartsACustomBoard) {
-  QTest::mouseClick(open().findChild<QPushButton*>("OK"), Qt::LeftButton);
-  EXPECT_EQ(game.b.levelnum, 4);
-  EXPECT_EQ(settings.across, 20);
-  EXPECT_EQ(settings.down, 16);
-  EXPECT_EQ(settings.totalmines, 40);
-  EXPECT_EQ(game.b.minesplaced, kFalse);
-  EXPECT_TRUE(main.isEnabled());
 }
 
 }  // namespace
