@@ -94,18 +94,5 @@ TEST(DigitPictures, EverythingOutsideTheSegmentsIsBlack) {
   }
 }
 
-// The tips of neighbouring segments stay apart: the corners and the gap
-// beside the middle bar are black even in an 8.
-TEST(DigitPictures, SegmentsTaperSoTheirEndsDoNotTouch) {
-  const int eight = pic::kDigit0 + 8;
-  for (const auto& [x, y] : std::vector<std::pair<int, int>>{
-           {0, 0}, {10, 0}, {0, 10}, {10, 10}, {0, 20}, {10, 20}, {1, 1}, {2, 2}, {1, 9}, {1, 11}}) {
-    EXPECT_EQ(pic(eight).at(x, y), kBlack) << where(eight, x, y);
-  }
-  EXPECT_EQ(pic(eight).at(1, 0), kRed);
-  EXPECT_EQ(pic(eight).at(0, 1), kRed);
-  EXPECT_EQ(pic(eight).at(1, 10), kRed);
-}
-
 }  // namespace
 }  // namespace klandor::res
