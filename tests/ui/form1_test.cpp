@@ -15,17 +15,17 @@
 
 #include "resources/picture_numbers.h"
 #include "resources/pictures.h"
+#include "tests/core/game_fixture.h"
 #include "ui/board_view.h"
 #include "ui/picture_image.h"
 
 namespace klandor::ui {
 namespace {
 
-class Form1Test : public ::testing::Test {
+class Form1Test : public test::GameTest {
  protected:
   void SetUp() override {
-    game = std::make_unique<Game>(settings, random, [] { return std::uint64_t{7}; });
-    form = std::make_unique<Form1>(*game);
+    form = std::make_unique<Form1>(game);
     form->onAbout = [this] { ++abouts; };
     form->show();
   }
@@ -55,16 +55,6 @@ class Form1Test : public ::testing::Test {
     QTest::mouseRelease(view(), button, {}, centre(index));
   }
 
-  // A board whose only mines lie where given, laid before the first release.
-  void mineAt(std::initializer_list<int> cells) {
-    for (int c : cells) game->b.ismine[c] = true;
-    game->minecheck();
-    game->b.minesplaced = kTrue;
-  }
-
-  Module1 settings;
-  StdRandom random;
-  std::unique_ptr<Game> game;
   std::unique_ptr<Form1> form;
   int abouts = 0;
 };
@@ -101,7 +91,7 @@ TEST_F(Form1Test, ClientAreaAndElementsOnEveryBoardSize) {
     }
     EXPECT_TRUE(shows(shot, pic::kInitialFace, l.smileRect(26)));
     for (int i = 1; i <= across * down; ++i) ASSERT_TRUE(shows(shot, pic::kCovered, l.boxRect(i))) << i;
-    const int mines = game->m.totalmines;
+    const int mines = game.m.totalmines;
     const int cells = across * down;
     EXPECT_TRUE(shows(shot, pic::kDigit0 + mines / 100, l.boxRect(cells + 1)));
     EXPECT_TRUE(shows(shot, pic::kDigit0 + mines / 10 % 10, l.boxRect(cells + 2)));
@@ -111,36 +101,36 @@ TEST_F(Form1Test, ClientAreaAndElementsOnEveryBoardSize) {
 }
 
 TEST_F(Form1Test, APressedCellTakesTheReleaseWhereverThePointerIs) {
-  mineAt({2, 61, 64});  // cells 1 and 60 both show numbers: no cascade
+  layMines({2, 61, 64});  // cells 1 and 60 both show numbers: no cascade
   QTest::mousePress(view(), Qt::LeftButton, {}, centre(1));
   EXPECT_TRUE(shows(grab(), pic::kSurprised, view()->layout().smileRect(25)));
   QTest::mouseRelease(view(), Qt::LeftButton, {}, centre(60));  // over another cell
-  EXPECT_TRUE(game->b.uncovered[1]);
-  EXPECT_FALSE(game->b.uncovered[60]);
+  EXPECT_TRUE(game.b.uncovered[1]);
+  EXPECT_FALSE(game.b.uncovered[60]);
 
   // Released far outside every element: still the pressed cell.
   QTest::mousePress(view(), Qt::RightButton, {}, centre(64));
   QTest::mouseRelease(view(), Qt::RightButton, {}, QPoint(2, 2));
-  EXPECT_EQ(game->b.mark[64], kFlagMark);
+  EXPECT_EQ(game.b.mark[64], kFlagMark);
   EXPECT_TRUE(shows(grab(), pic::kFlag, view()->layout().boxRect(64)));
   EXPECT_TRUE(shows(grab(), pic::kDigit0 + 9, view()->layout().boxRect(67)));  // counter 009
 }
 
 TEST_F(Form1Test, TheSecondButtonGoesToTheElementOfTheFirstPress) {
-  mineAt({11, 19});  // cells 10 and 20 both show numbers
-  game->b.mark[10] = kQuestionMark;
-  game->boxload(10, pic::kQuestion);
+  layMines({11, 19});  // cells 10 and 20 both show numbers
+  game.b.mark[10] = kQuestionMark;
+  game.boxload(10, pic::kQuestion);
   QTest::mousePress(view(), Qt::RightButton, {}, centre(10));
   QTest::mousePress(view(), Qt::LeftButton, {}, centre(20));   // lands on cell 10 too
   QTest::mouseRelease(view(), Qt::RightButton, {}, centre(20), -1);
-  EXPECT_EQ(game->b.mark[10], kNoMark);
+  EXPECT_EQ(game.b.mark[10], kNoMark);
   QTest::mouseRelease(view(), Qt::LeftButton, {}, centre(20));
-  EXPECT_TRUE(game->b.uncovered[10]);
-  EXPECT_FALSE(game->b.uncovered[20]);
+  EXPECT_TRUE(game.b.uncovered[10]);
+  EXPECT_FALSE(game.b.uncovered[20]);
 }
 
 TEST_F(Form1Test, ClockRunsFromTheFirstLeftReleaseUntilTheLoss) {
-  mineAt({64});
+  layMines({64});
   EXPECT_FALSE(form->second().isActive());
   click(1, Qt::RightButton);
   EXPECT_FALSE(form->second().isActive());
@@ -155,7 +145,7 @@ TEST_F(Form1Test, ClockRunsFromTheFirstLeftReleaseUntilTheLoss) {
 }
 
 TEST_F(Form1Test, TheFaceShowsPressedThenStartsANewBoard) {
-  mineAt({64});
+  layMines({64});
   click(1, Qt::LeftButton);
   const Rect face = view()->layout().smileRect(26);
   QTest::mousePress(view(), Qt::LeftButton, {}, QPoint(face.x + 5, face.y + 5));
@@ -210,19 +200,19 @@ TEST_F(Form1Test, MenuCommandsMirrorTheGame) {
 }
 
 TEST_F(Form1Test, F2StartsANewGame) {
-  mineAt({64});
+  layMines({64});
   click(1, Qt::LeftButton);
   ASSERT_TRUE(form->second().isActive());
   QApplication::setActiveWindow(form.get());
   ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
   QTest::keyClick(form.get(), Qt::Key_F2);
   EXPECT_FALSE(form->second().isActive());
-  EXPECT_FALSE(game->b.uncovered[1]);
-  EXPECT_EQ(game->b.minesplaced, kFalse);
+  EXPECT_FALSE(game.b.uncovered[1]);
+  EXPECT_EQ(game.b.minesplaced, kFalse);
 }
 
 TEST_F(Form1Test, WholeScaleFactorsKeepEveryPixelSquare) {
-  mineAt({64});
+  layMines({64});
   click(1, Qt::LeftButton);
   const QImage one = grab();
   QImage two(view()->size() * 2, QImage::Format_RGB32);
@@ -235,12 +225,6 @@ TEST_F(Form1Test, WholeScaleFactorsKeepEveryPixelSquare) {
       for (int d = 0; d < 4; ++d)
         ASSERT_EQ(two.pixel(2 * x + d % 2, 2 * y + d / 2), one.pixel(x, y)) << x << "," << y;
 }
-
-}  // namespace
-}  // namespace klandor::ui
-
-namespace klandor::ui {
-namespace {
 
 TEST_F(Form1Test, ABoardOfAnotherSizeKeepsTheWindowCentredOnTheScreen) {
   const QRect screen = form->screen()->availableGeometry();

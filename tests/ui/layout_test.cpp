@@ -7,14 +7,6 @@
 namespace klandor::ui {
 namespace {
 
-TEST(Layout, ClientAreaFollowsTheBoard) {
-  EXPECT_EQ(Layout(8, 8).clientWidth(), 152);  // outer 158 x 238 less the border
-  EXPECT_EQ(Layout(8, 8).clientHeight(), 195);
-  EXPECT_EQ(Layout(30, 16).clientWidth(), 504);
-  EXPECT_EQ(Layout(30, 16).clientHeight(), 323);
-  EXPECT_EQ(Layout(30, 24).clientHeight(), 451);
-}
-
 TEST(Layout, BeginnerPlacesCountersFaceAndDigits) {
   const Layout l(8, 8);
   EXPECT_EQ(l.smileRect(26), (Rect{63, 15, 26, 26}));
