@@ -16,8 +16,6 @@ class Prompts {
   virtual bool confirm(const std::string& message, const std::string& title) = 0;
   // A modal warning with OK.
   virtual void warn(const std::string& title, const std::string& message) = 0;
-  // The Best Times command.
-  virtual void showBestTimes() = 0;
 };
 
 }  // namespace klandor

@@ -12,12 +12,6 @@ QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
 
-QtPrompts::QtPrompts(std::function<void()> showBestTimes) : showBestTimes_(std::move(showBestTimes)) {}
-
-void QtPrompts::setShowBestTimes(std::function<void()> showBestTimes) {
-  showBestTimes_ = std::move(showBestTimes);
-}
-
 std::string QtPrompts::inputBox(const std::string& prompt, const std::string& title,
                                 const std::string& defaultReply) {
   bool ok = false;
@@ -34,10 +28,6 @@ bool QtPrompts::confirm(const std::string& message, const std::string& title) {
 
 void QtPrompts::warn(const std::string& title, const std::string& message) {
   QMessageBox::warning(QApplication::activeWindow(), text(title), text(message));
-}
-
-void QtPrompts::showBestTimes() {
-  if (showBestTimes_) showBestTimes_();
 }
 
 }  // namespace klandor

@@ -1,8 +1,11 @@
 #include "records/record_entry.h"
 
+#include <utility>
+
 namespace klandor {
 
-RecordEntry::RecordEntry(BestFile& file, Prompts& prompts) : file_(file), prompts_(prompts) {}
+RecordEntry::RecordEntry(BestFile& file, Prompts& prompts, std::function<void()> showBestTimes)
+    : file_(file), prompts_(prompts), showBestTimes_(std::move(showBestTimes)) {}
 
 void RecordEntry::scoreload(Module1& settings) { settings.bestline = file_.load(); }
 
@@ -13,7 +16,7 @@ void RecordEntry::recordEntry(Module1& settings, int levelnum, int seconds) {
   if (!fixedLevel || !(seconds < storedTime(settings.bestline, levelnum))) return;
   const std::string name = prompts_.inputBox(kRecordPrompt, kRecordTitle, kDefaultName);
   report(file_.storeRecord(settings.bestline, levelnum, seconds, name));
-  prompts_.showBestTimes();
+  if (showBestTimes_) showBestTimes_();
 }
 
 void RecordEntry::resetScores(Module1& settings) { report(file_.reset(settings.bestline)); }

@@ -4,6 +4,8 @@
 // dialog. A line that cannot be saved stays in memory for the rest of the
 // run, and the player is told the first time that happens.
 
+#include <functional>
+
 #include "core/game.h"
 #include "records/best_file.h"
 #include "records/prompts.h"
@@ -12,7 +14,8 @@ namespace klandor {
 
 class RecordEntry final : public Records {
  public:
-  RecordEntry(BestFile& file, Prompts& prompts);
+  // showBestTimes runs the Best Times command after a new record.
+  RecordEntry(BestFile& file, Prompts& prompts, std::function<void()> showBestTimes = {});
 
   void scoreload(Module1& settings) override;
   void recordEntry(Game& game) override;
@@ -27,6 +30,7 @@ class RecordEntry final : public Records {
 
   BestFile& file_;
   Prompts& prompts_;
+  std::function<void()> showBestTimes_;
   bool warned_ = false;
 };
 

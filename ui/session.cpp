@@ -3,9 +3,9 @@
 namespace klandor::ui {
 
 Session::Session(std::filesystem::path bestTimes, Prompts& prompts, SeedClock clock, FileWriter& writer)
-    : questions_(prompts, *this),
+    : prompts_(prompts),
       file_(std::move(bestTimes), writer),
-      records_(file_, questions_),
+      records_(file_, prompts_, [this] { mnuBest_Click(); }),
       game_(settings_, random_, std::move(clock), &records_),
       form1_(std::make_unique<Form1>(game_)) {
   form1_->onBest = [this] { mnuBest_Click(); };
@@ -13,7 +13,7 @@ Session::Session(std::filesystem::path bestTimes, Prompts& prompts, SeedClock cl
 }
 
 void Session::mnuBest_Click() {
-  if (!form2_) form2_ = std::make_unique<Form2>(settings_, records_, questions_, form1_.get());
+  if (!form2_) form2_ = std::make_unique<Form2>(settings_, records_, prompts_, form1_.get());
   form2_->mnuBest_Click();
 }
 

@@ -19,7 +19,7 @@ namespace klandor::ui {
 class Session {
  public:
   // bestTimes is the best-times file; prompts asks the player the modal
-  // questions (its showBestTimes is not used: the session opens the dialog).
+  // questions.
   Session(std::filesystem::path bestTimes, Prompts& prompts, SeedClock clock = systemSeedClock(),
           FileWriter& writer = posixFileWriter());
 
@@ -34,29 +34,9 @@ class Session {
   void mnuCustom_Click();
 
  private:
-  // The player's questions go to the prompts handed in; the Best Times
-  // command goes to this session.
-  class Questions final : public Prompts {
-   public:
-    Questions(Prompts& player, Session& session) : player_(player), session_(session) {}
-    std::string inputBox(const std::string& prompt, const std::string& title,
-                         const std::string& defaultReply) override {
-      return player_.inputBox(prompt, title, defaultReply);
-    }
-    bool confirm(const std::string& message, const std::string& title) override {
-      return player_.confirm(message, title);
-    }
-    void warn(const std::string& title, const std::string& message) override { player_.warn(title, message); }
-    void showBestTimes() override { session_.mnuBest_Click(); }
-
-   private:
-    Prompts& player_;
-    Session& session_;
-  };
-
   Module1 settings_;
   StdRandom random_;
-  Questions questions_;
+  Prompts& prompts_;
   BestFile file_;
   RecordEntry records_;
   Game game_;

@@ -35,7 +35,8 @@ class RecordEntryTest : public testing::Test {
   std::filesystem::path path = dir / "minebs.txt";
   BestFile file{path};
   StrictMock<MockPrompts> prompts;
-  RecordEntry entry{file, prompts};
+  testing::MockFunction<void()> showBestTimes;
+  RecordEntry entry{file, prompts, showBestTimes.AsStdFunction()};
   Module1 settings;
 };
 
@@ -52,7 +53,7 @@ TEST_F(RecordEntryTest, OnlyATimeBelowTheStoredOnePrompts) {
 
   InSequence order;
   expectRecordPrompt("Ann");
-  EXPECT_CALL(prompts, showBestTimes());
+  EXPECT_CALL(showBestTimes, Call());
   entry.recordEntry(settings, 1, 9);
   EXPECT_EQ(settings.bestline, "\"  9 10 10Ann     MrNobodyMrNobody\"");
   EXPECT_EQ(readBytes(path), settings.bestline + "\r\n");
@@ -61,7 +62,7 @@ TEST_F(RecordEntryTest, OnlyATimeBelowTheStoredOnePrompts) {
 TEST_F(RecordEntryTest, WithTheDefaultTable998IsARecordAnd999IsNot) {
   for (int level = 1; level <= 3; ++level) entry.recordEntry(settings, level, 999);
   expectRecordPrompt("Bo");
-  EXPECT_CALL(prompts, showBestTimes());
+  EXPECT_CALL(showBestTimes, Call());
   entry.recordEntry(settings, 3, 998);
   EXPECT_EQ(settings.bestline, "\"999999998MrNobodyMrNobodyBo      \"");
 }
@@ -84,7 +85,7 @@ TEST_F(RecordEntryTest, ATimeFieldWithoutDigitsIsNeverBeaten) {
 
 TEST_F(RecordEntryTest, ACancelledPromptStoresEightSpaces) {
   expectRecordPrompt("");
-  EXPECT_CALL(prompts, showBestTimes());
+  EXPECT_CALL(showBestTimes, Call());
   entry.recordEntry(settings, 2, 42);
   EXPECT_EQ(settings.bestline, "\"999 42999MrNobody        MrNobody\"");
   EXPECT_EQ(readBytes(path), settings.bestline + "\r\n");
@@ -92,7 +93,7 @@ TEST_F(RecordEntryTest, ACancelledPromptStoresEightSpaces) {
 
 TEST_F(RecordEntryTest, AStoredRecordIsNotEnteredAgainForTheSameWin) {
   expectRecordPrompt("Cy");
-  EXPECT_CALL(prompts, showBestTimes());
+  EXPECT_CALL(showBestTimes, Call());
   for (int call = 0; call < 5; ++call) entry.recordEntry(settings, 1, 12);
 }
 
@@ -103,14 +104,15 @@ TEST(RecordEntryFailure, ThePlayerIsToldOnceAndTheRecordsStayForTheRun) {
   std::filesystem::create_directory(path);
   BestFile file(path);
   StrictMock<MockPrompts> prompts;
-  RecordEntry entry(file, prompts);
+  testing::MockFunction<void()> showBestTimes;
+  RecordEntry entry(file, prompts, showBestTimes.AsStdFunction());
   Module1 settings;
   entry.scoreload(settings);
 
   InSequence order;
   EXPECT_CALL(prompts, inputBox(_, _, _)).WillOnce(Return("Dee"));
   EXPECT_CALL(prompts, warn("Best Times", testing::AllOf(HasSubstr(path.string()), HasSubstr("Is a directory"))));
-  EXPECT_CALL(prompts, showBestTimes());
+  EXPECT_CALL(showBestTimes, Call());
   entry.recordEntry(settings, 1, 50);
 
   entry.scoreload(settings);
@@ -134,13 +136,14 @@ class GameWin : public test::GameTest {
   TempDir dir;
   BestFile file{dir / "minebs.txt"};
   StrictMock<MockPrompts> prompts;
-  RecordEntry entry{file, prompts};
+  testing::MockFunction<void()> showBestTimes;
+  RecordEntry entry{file, prompts, showBestTimes.AsStdFunction()};
 };
 
 TEST_F(GameWin, AWinInsideACascadePromptsOnce) {
   InSequence order;
   EXPECT_CALL(prompts, inputBox(_, _, _)).WillOnce(Return("Eve"));
-  EXPECT_CALL(prompts, showBestTimes());
+  EXPECT_CALL(showBestTimes, Call());
   click(1);
   EXPECT_TRUE(game.b.won);
   EXPECT_EQ(settings.bestline, "\"  1999999Eve     MrNobodyMrNobody\"");
