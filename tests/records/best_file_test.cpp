@@ -202,6 +202,11 @@ class FailingWriter : public FileWriter {
   int syncs_ = 0;
 };
 
+std::string stepName(const testing::TestParamInfo<Step>& info) {
+  static const char* const kNames[] = {"Create", "Write", "Sync", "Close", "Rename", "OpenDirectory", "SyncDirectory"};
+  return kNames[static_cast<int>(info.param)];
+}
+
 class FailedWrite : public testing::TestWithParam<Step> {
  protected:
   TempDir dir;
@@ -235,7 +240,8 @@ TEST_P(FailedWrite, LeavesTheOldFileWholeAndKeepsTheRecordInMemory) {
 
 INSTANTIATE_TEST_SUITE_P(AtEachStep, FailedWrite,
                          testing::Values(Step::Create, Step::Write, Step::Sync, Step::Close, Step::Rename,
-                                         Step::OpenDirectory, Step::SyncDirectory));
+                                         Step::OpenDirectory, Step::SyncDirectory),
+                         stepName);
 
 TEST(DirectorySync, AFileSystemWithoutItCountsAsSaved) {
   TempDir dir;
