@@ -2,8 +2,8 @@
 // arguments; the best times live in the user's data folder.
 #include <QApplication>
 
-#include "records/best_times_path.h"
-#include "records/qt_prompts.h"
+#include "dialogs/best_times_path.h"
+#include "dialogs/qt_prompts.h"
 #include "ui/session.h"
 
 int main(int argc, char* argv[]) {

@@ -2,13 +2,13 @@
 
 #include <array>
 
-#include "ui/picture_image.h"
+#include "images/picture_image.h"
 
 namespace klandor::dist {
 
 QImage themeIcon(int size) {
   for (const int drawn : std::array{32, 16}) {
-    if (size > 0 && size % drawn == 0) return ui::iconImage(res::icon(drawn), size / drawn);
+    if (size > 0 && size % drawn == 0) return images::iconImage(res::icon(drawn), size / drawn);
   }
   return {};
 }

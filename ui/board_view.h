@@ -8,7 +8,7 @@
 
 #include "core/game.h"
 #include "ui/layout.h"
-#include "ui/picture_cache.h"
+#include "images/picture_cache.h"
 
 namespace klandor::ui {
 
@@ -41,7 +41,7 @@ class BoardView : public QWidget {
 
   Game& game_;
   Layout layout_;
-  PictureCache pictures_;
+  images::PictureCache pictures_;
 
   // What the screen shows now, to find what changed.
   std::array<int, kMaxElements> drawnBox_{};

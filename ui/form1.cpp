@@ -8,13 +8,13 @@
 
 #include "ui/board_view.h"
 #include "ui/menu_style.h"
-#include "ui/picture_cache.h"
+#include "images/picture_cache.h"
 
 namespace klandor::ui {
 
 Form1::Form1(Game& game, QWidget* parent) : QMainWindow(parent), game_(game) {
   setWindowTitle("Klandor");
-  setWindowIcon(gameIcon());
+  setWindowIcon(images::gameIcon());
   board_ = new BoardView(game_, this);
   setCentralWidget(board_);
   buildMenus();

@@ -1,6 +1,6 @@
 #include "dist/icon_image.h"
 
-#include "ui/picture_image.h"
+#include "images/picture_image.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +10,12 @@ namespace klandor::dist {
 namespace {
 
 TEST(ThemeIcon, ScalesTheLargestDrawnIconThatDividesTheSize) {
-  EXPECT_EQ(themeIcon(16), ui::iconImage(res::icon(16), 1));
-  EXPECT_EQ(themeIcon(32), ui::iconImage(res::icon(32), 1));
-  EXPECT_EQ(themeIcon(48), ui::iconImage(res::icon(16), 3));
-  EXPECT_EQ(themeIcon(64), ui::iconImage(res::icon(32), 2));
-  EXPECT_EQ(themeIcon(128), ui::iconImage(res::icon(32), 4));
-  EXPECT_EQ(themeIcon(256), ui::iconImage(res::icon(32), 8));
+  EXPECT_EQ(themeIcon(16), images::iconImage(res::icon(16), 1));
+  EXPECT_EQ(themeIcon(32), images::iconImage(res::icon(32), 1));
+  EXPECT_EQ(themeIcon(48), images::iconImage(res::icon(16), 3));
+  EXPECT_EQ(themeIcon(64), images::iconImage(res::icon(32), 2));
+  EXPECT_EQ(themeIcon(128), images::iconImage(res::icon(32), 4));
+  EXPECT_EQ(themeIcon(256), images::iconImage(res::icon(32), 8));
 }
 
 TEST(ThemeIcon, IsNullForASizeNoDrawnIconDivides) {

@@ -17,7 +17,7 @@
 #include "resources/pictures.h"
 #include "tests/core/game_fixture.h"
 #include "ui/board_view.h"
-#include "ui/picture_image.h"
+#include "images/picture_image.h"
 
 namespace klandor::ui {
 namespace {
@@ -39,7 +39,7 @@ class Form1Test : public test::GameTest {
   // the rest of it.
   ::testing::AssertionResult shows(const QImage& shot, int number, const Rect& where, QRect part = {}) const {
     if (part.isNull()) part = QRect(0, 0, where.w, where.h);
-    const QImage expected = toImage(*res::picture(number)).scaled(where.w, where.h).copy(part);
+    const QImage expected = images::toImage(*res::picture(number)).scaled(where.w, where.h).copy(part);
     const QImage actual = shot.copy(where.x + part.x(), where.y + part.y(), part.width(), part.height());
     if (actual == expected) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "picture " << number << " not at " << where.x << "," << where.y;

@@ -1,6 +1,6 @@
-#include "ui/picture_image.h"
+#include "images/picture_image.h"
 
-namespace klandor::ui {
+namespace klandor::images {
 
 namespace {
 QRgb paletteColour(std::uint8_t index) {
@@ -32,4 +32,4 @@ QImage iconImage(const res::Icon& icon, int factor) {
   return image;
 }
 
-}  // namespace klandor::ui
+}  // namespace klandor::images

@@ -1,4 +1,4 @@
-#include "records/game_dialog.h"
+#include "dialogs/game_dialog.h"
 
 namespace klandor {
 

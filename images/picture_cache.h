@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <unordered_map>
 
-namespace klandor::ui {
+namespace klandor::images {
 
 // The window icon at 16 and 32 pixels, with its transparent pixels.
 QIcon gameIcon();
@@ -20,4 +20,4 @@ class PictureCache {
   std::unordered_map<int, QPixmap> cache_;
 };
 
-}  // namespace klandor::ui
+}  // namespace klandor::images

@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "core/module1.h"
-#include "records/game_dialog.h"
+#include "dialogs/game_dialog.h"
 
 namespace klandor {
 

@@ -12,7 +12,7 @@
 #include "resources/bmp.h"
 #include "resources/picture_numbers.h"
 #include "resources/pictures.h"
-#include "ui/picture_image.h"
+#include "images/picture_image.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ bool writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 }
 
 bool writeIcon(const std::filesystem::path& path, const res::Icon& icon) {
-  return ui::iconImage(icon).save(QString::fromStdString(path.string()), "PNG");
+  return images::iconImage(icon).save(QString::fromStdString(path.string()), "PNG");
 }
 
 std::string fileName(int number) {

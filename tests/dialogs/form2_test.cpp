@@ -1,4 +1,4 @@
-#include "records/form2.h"
+#include "dialogs/form2.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -8,8 +8,8 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "mock_prompts.h"
-#include "test_files.h"
+#include "tests/records/mock_prompts.h"
+#include "tests/records/test_files.h"
 
 namespace klandor {
 namespace {

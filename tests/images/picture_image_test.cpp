@@ -1,10 +1,10 @@
-#include "ui/picture_image.h"
+#include "images/picture_image.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 
-namespace klandor::ui {
+namespace klandor::images {
 namespace {
 
 using res::colour::kBlack;
@@ -53,4 +53,4 @@ TEST(ToImage, GivesEveryPixelItsPaletteColour) {
 }
 
 }  // namespace
-}  // namespace klandor::ui
+}  // namespace klandor::images

@@ -1,4 +1,4 @@
-#include "records/form3.h"
+#include "dialogs/form3.h"
 
 #include <gtest/gtest.h>
 

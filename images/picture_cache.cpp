@@ -1,9 +1,9 @@
-#include "ui/picture_cache.h"
+#include "images/picture_cache.h"
 
 #include "resources/pictures.h"
-#include "ui/picture_image.h"
+#include "images/picture_image.h"
 
-namespace klandor::ui {
+namespace klandor::images {
 
 QIcon gameIcon() {
   QIcon icon;
@@ -21,4 +21,4 @@ const QPixmap& PictureCache::pixmap(int number) {
   return it->second;
 }
 
-}  // namespace klandor::ui
+}  // namespace klandor::images

@@ -8,7 +8,7 @@
 #include <array>
 
 #include "core/module1.h"
-#include "records/game_dialog.h"
+#include "dialogs/game_dialog.h"
 #include "records/prompts.h"
 #include "records/record_entry.h"
 

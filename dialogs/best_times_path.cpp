@@ -1,4 +1,4 @@
-#include "records/best_times_path.h"
+#include "dialogs/best_times_path.h"
 
 #include <QFile>
 #include <QStandardPaths>

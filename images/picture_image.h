@@ -7,7 +7,7 @@
 
 #include "resources/pictures.h"
 
-namespace klandor::ui {
+namespace klandor::images {
 
 // A palette picture in 32-bit colour.
 QImage toImage(const res::Picture& picture);
@@ -16,4 +16,4 @@ QImage toImage(const res::Picture& picture);
 // factor x factor times so that it stays a sharp square.
 QImage iconImage(const res::Icon& icon, int factor = 1);
 
-}  // namespace klandor::ui
+}  // namespace klandor::images

@@ -1,10 +1,10 @@
-#include "records/form2.h"
+#include "dialogs/form2.h"
 
 #include <QImage>
 #include <QPixmap>
 
 #include "resources/pictures.h"
-#include "ui/picture_image.h"
+#include "images/picture_image.h"
 
 namespace klandor {
 
@@ -37,7 +37,7 @@ Form2::Form2(Module1& settings, RecordEntry& records, Prompts& prompts, QWidget*
   Fram->setObjectName("Fram");
   Fram->move(px(120), px(120));
   if (const res::Picture* picture = res::picture(kBackground)) {
-    Fram->setPixmap(QPixmap::fromImage(ui::toImage(*picture)));
+    Fram->setPixmap(QPixmap::fromImage(images::toImage(*picture)));
     Fram->resize(picture->width, picture->height);
   }
   Fram->lower();

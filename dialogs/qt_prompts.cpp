@@ -1,4 +1,4 @@
-#include "records/qt_prompts.h"
+#include "dialogs/qt_prompts.h"
 
 #include <QApplication>
 #include <QInputDialog>
