@@ -15,6 +15,11 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "Three fixed levels and a custom one, the best time of each fixed level"
   "kept with the player's name, and coloured or monochrome pictures.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Everything a plain install installs (the unnamed component), except that
+# the program comes from the packaged_program component, in games/.
+set(CPACK_INSTALL_CMAKE_PROJECTS
+  ${PROJECT_BINARY_DIR} ${PROJECT_NAME} Unspecified /
+  ${PROJECT_BINARY_DIR} ${PROJECT_NAME} packaged_program /)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_GENERATOR DEB)

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Checks an installed tree: exactly the files of the list (paths relative to
-# the install prefix ROOT/PREFIX, one a line), the executables executable, each
-# theme icon a PNG of the size its folder names, the manual page readable
-# without warnings, and the metainfo, desktop entry and icon found together as
-# a software centre would.
+# the install prefix ROOT/PREFIX, one a line), the executables executable, the
+# desktop entry's program installed, each theme icon a PNG of the size its
+# folder names, the manual page readable without warnings, and the metainfo,
+# desktop entry and icon found together as a software centre would.
 # Usage: check_tree.sh ROOT PREFIX LIST   (PREFIX relative to ROOT, e.g. usr)
 set -euo pipefail
 root=$1
@@ -23,8 +23,16 @@ while read -r path; do
   file="$root/$path"
   [ -f "$file" ] || continue
   case $path in
-    */bin/*)
+    */bin/* | */games/*)
       [ -x "$file" ] || fail "$path is not executable" ;;
+    */applications/*.desktop)
+      # Started through the PATH, which holds bin/ (a home install) or
+      # games/ (Debian's /usr/games) of the prefix.
+      for key in Exec TryExec; do
+        program=$(sed -n "s/^$key=\([^ ]*\).*/\1/p" "$file")
+        [ -n "$program" ] && { [ -x "$root/$prefix/bin/$program" ] || [ -x "$root/$prefix/games/$program" ]; } \
+          || fail "$path: $key '$program' is in neither $prefix/bin nor $prefix/games"
+      done ;;
     */icons/hicolor/*x*/apps/*.png)
       size=$(basename "$(dirname "$(dirname "$path")")")
       info=$(file -b "$file")
