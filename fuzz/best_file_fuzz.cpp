@@ -12,15 +12,12 @@
 #include <iterator>
 #include <string>
 
+#include "fuzz/check.h"
 #include "records/best_file.h"
 
 namespace {
 
-void check(bool condition, const char* what) {
-  if (condition) return;
-  std::fprintf(stderr, "best_file_fuzz: %s\n", what);
-  std::abort();
-}
+using klandor::fuzz::check;
 
 // A directory of its own for each input, on a memory file system when
 // there is one, since every record is synced.

@@ -12,24 +12,18 @@
 // fuzz/corpus/game_fuzz/ are named by what they play.
 #include <climits>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "core/game.h"
+#include "fuzz/check.h"
 #include "resources/picture_numbers.h"
 #include "resources/pictures.h"
 
 namespace {
 
 using namespace klandor;
-
-void check(bool condition, const char* what) {
-  if (condition) return;
-  std::fprintf(stderr, "game_fuzz: %s\n", what);
-  std::abort();
-}
+using fuzz::check;
 
 class Bytes {
  public:
