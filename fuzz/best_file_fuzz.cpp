@@ -1,6 +1,6 @@
-// Any bytes as the best-times file, then a record with any name: the file
+// Any bytes as the best-times file, then any time with any name: a record
 // must come out as one line of 37 bytes that reads back as bestline, with
-// the other levels' fields kept.
+// the other levels' fields kept; a time that is no record changes nothing.
 #include <fuzzer/FuzzedDataProvider.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -85,8 +85,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   const std::string before = bestline;
+  const std::string bytesBefore = readBytes(path);
   check(!file.storeRecord(bestline, level, seconds, name), "the record is saved");
   const std::string stored = readBytes(path);
+  if (!beats(before, level, seconds)) {
+    check(bestline == before, "a time that is no record leaves bestline as the file holds it");
+    check(stored == bytesBefore, "a time that is no record leaves the file alone");
+    return 0;
+  }
   check(stored.size() == 37, "the file is 37 bytes");
   check(stored == bestline + "\r\n", "the file holds bestline and CR LF");
   check(stored.front() == '"' && stored[34] == '"', "the line is quoted");

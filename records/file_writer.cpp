@@ -1,6 +1,7 @@
 #include "records/file_writer.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -25,6 +26,12 @@ int FileWriter::unlink(const std::string& name) { return ::unlink(name.c_str());
 int FileWriter::openDirectory(const std::string& name) {
   return ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 }
+
+int FileWriter::openLock(const std::string& name) {
+  return ::open(name.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY, 0600);
+}
+
+int FileWriter::flock(int fd, int operation) { return ::flock(fd, operation); }
 
 FileWriter& posixFileWriter() {
   static FileWriter writer;

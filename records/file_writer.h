@@ -24,6 +24,10 @@ class FileWriter {
   virtual int unlink(const std::string& name);
   // open for reading, O_DIRECTORY, so that the directory can be synced.
   virtual int openDirectory(const std::string& name);
+  // open for reading and writing, created with mode 0600 when missing: the
+  // lock file.
+  virtual int openLock(const std::string& name);
+  virtual int flock(int fd, int operation);
 };
 
 // The writer that does the real calls.

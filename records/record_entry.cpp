@@ -9,11 +9,19 @@ RecordEntry::RecordEntry(BestFile& file, Prompts& prompts, std::function<void()>
 
 void RecordEntry::scoreload(Module1& settings) { settings.bestline = file_.load(); }
 
-void RecordEntry::recordEntry(Game& game) { recordEntry(game.m, game.b.levelnum, game.b.seconds); }
+void RecordEntry::recordEntry(Game& game) {
+  // wincheck runs the win steps again for every later removebox of the
+  // winning cascade; a board is won once, and a board is one load.
+  if (game.loads == enteredLoad_) return;
+  enteredLoad_ = game.loads;
+  recordEntry(game.m, game.b.levelnum, game.b.seconds);
+}
 
 void RecordEntry::recordEntry(Module1& settings, int levelnum, int seconds) {
-  const bool fixedLevel = levelnum >= 1 && levelnum <= 3;
-  if (!fixedLevel || !(seconds < storedTime(settings.bestline, levelnum))) return;
+  if (levelnum < 1 || levelnum > 3) return;
+  // Another window may have stored a record since this board began.
+  settings.bestline = file_.load();
+  if (!beats(settings.bestline, levelnum, seconds)) return;
   const std::string name = prompts_.inputBox(kRecordPrompt, kRecordTitle, kDefaultName);
   report(file_.storeRecord(settings.bestline, levelnum, seconds, name));
   if (showBestTimes_) showBestTimes_();

@@ -5,6 +5,7 @@
 // run, and the player is told the first time that happens.
 
 #include <functional>
+#include <optional>
 
 #include "core/game.h"
 #include "records/best_file.h"
@@ -19,7 +20,8 @@ class RecordEntry final : public Records {
 
   void scoreload(Module1& settings) override;
   void recordEntry(Game& game) override;
-  // The record test and entry for a board of level levelnum won in seconds.
+  // The record test and entry for a board of level levelnum won in seconds,
+  // against the line the file holds now.
   void recordEntry(Module1& settings, int levelnum, int seconds);
   // The Reset of the Best Times dialog: the default line, in the file and
   // in bestline.
@@ -32,6 +34,7 @@ class RecordEntry final : public Records {
   Prompts& prompts_;
   std::function<void()> showBestTimes_;
   bool warned_ = false;
+  std::optional<unsigned> enteredLoad_;  // the board whose win was entered last
 };
 
 inline constexpr char kRecordPrompt[] = "You have the fastest time for this level. Please type your name:";

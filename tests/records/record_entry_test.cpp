@@ -48,7 +48,7 @@ TEST_F(RecordEntryTest, ScoreloadPutsTheFileLineInBestline) {
 }
 
 TEST_F(RecordEntryTest, OnlyATimeBelowTheStoredOnePrompts) {
-  settings.bestline = "\" 10 10 10MrNobodyMrNobodyMrNobody\"";
+  writeBytes(path, "\" 10 10 10MrNobodyMrNobodyMrNobody\"\r\n");
   entry.recordEntry(settings, 1, 10);  // the strict mock fails on any prompt
 
   InSequence order;
@@ -78,7 +78,7 @@ TEST_F(RecordEntryTest, ACustomGameNeverPromptsNorTouchesTheFile) {
 }
 
 TEST_F(RecordEntryTest, ATimeFieldWithoutDigitsIsNeverBeaten) {
-  settings.bestline = "\"999abc999MrNobodyMrNobodyMrNobody\"";
+  writeBytes(path, "\"999abc999MrNobodyMrNobodyMrNobody\"\r\n");
   entry.recordEntry(settings, 2, 1);
   entry.recordEntry(settings, 2, 0);
 }
@@ -95,6 +95,59 @@ TEST_F(RecordEntryTest, AStoredRecordIsNotEnteredAgainForTheSameWin) {
   expectRecordPrompt("Cy");
   EXPECT_CALL(showBestTimes, Call());
   for (int call = 0; call < 5; ++call) entry.recordEntry(settings, 1, 12);
+}
+
+// Two windows of the game on one file, each with its own line in memory
+// since its board began.
+class TwoWindows : public RecordEntryTest {
+ protected:
+  void SetUp() override {
+    RecordEntryTest::SetUp();
+    other.scoreload(otherSettings);
+  }
+
+  BestFile otherFile{path};
+  StrictMock<MockPrompts> otherPrompts;
+  RecordEntry other{otherFile, otherPrompts};
+  Module1 otherSettings;
+};
+
+TEST_F(TwoWindows, ARecordInOneIsNeverUndoneByTheOther) {
+  EXPECT_CALL(otherPrompts, inputBox(_, _, _)).WillOnce(Return("Ann"));
+  other.recordEntry(otherSettings, 1, 8);
+
+  // Slower at the same level: no prompt, and the table shows the file.
+  entry.recordEntry(settings, 1, 18);
+  EXPECT_EQ(settings.bestline, "\"  8999999Ann     MrNobodyMrNobody\"");
+
+  // Another level keeps the other window's record.
+  expectRecordPrompt("Bob");
+  EXPECT_CALL(showBestTimes, Call());
+  entry.recordEntry(settings, 2, 20);
+  EXPECT_EQ(readBytes(path), "\"  8 20999Ann     Bob     MrNobody\"\r\n");
+
+  // A faster time stored while the prompt is open stays.
+  EXPECT_CALL(prompts, inputBox(_, _, _)).WillOnce([this] {
+    EXPECT_CALL(otherPrompts, inputBox(_, _, _)).WillOnce(Return("Cy"));
+    other.recordEntry(otherSettings, 3, 40);
+    return std::string("Dee");
+  });
+  EXPECT_CALL(showBestTimes, Call());
+  entry.recordEntry(settings, 3, 50);
+  EXPECT_EQ(settings.bestline, "\"  8 20 40Ann     Bob     Cy      \"");
+  EXPECT_EQ(readBytes(path), settings.bestline + "\r\n");
+}
+
+TEST_F(TwoWindows, AResetInOneIsNotUndoneByAStaleRecordInTheOther) {
+  EXPECT_CALL(otherPrompts, inputBox(_, _, _)).WillOnce(Return("Ann"));
+  other.recordEntry(otherSettings, 1, 8);
+  entry.scoreload(settings);  // holds Ann's record now
+  other.resetScores(otherSettings);
+
+  expectRecordPrompt("Bob");
+  EXPECT_CALL(showBestTimes, Call());
+  entry.recordEntry(settings, 2, 20);
+  EXPECT_EQ(readBytes(path), "\"999 20999MrNobodyBob     MrNobody\"\r\n");
 }
 
 // A directory in the place of the file: every replacement fails.
