@@ -13,14 +13,15 @@
 #include <functional>
 #include <memory>
 
+#include "board_shot.h"
 #include "resources/picture_numbers.h"
-#include "resources/pictures.h"
 #include "tests/core/game_fixture.h"
 #include "ui/board_view.h"
-#include "images/picture_image.h"
 
 namespace klandor::ui {
 namespace {
+
+using test::shows;
 
 class Form1Test : public test::GameTest {
  protected:
@@ -31,19 +32,7 @@ class Form1Test : public test::GameTest {
   }
 
   BoardView* view() const { return form->board(); }
-  QImage grab() const { return view()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-
-  // True when the area `where` of the grabbed board shows picture `number`
-  // (stretched to the area when it differs in size).
-  // Only the part `part` of the area is compared when other elements lie on
-  // the rest of it.
-  ::testing::AssertionResult shows(const QImage& shot, int number, const Rect& where, QRect part = {}) const {
-    if (part.isNull()) part = QRect(0, 0, where.w, where.h);
-    const QImage expected = images::toImage(*res::picture(number)).scaled(where.w, where.h).copy(part);
-    const QImage actual = shot.copy(where.x + part.x(), where.y + part.y(), part.width(), part.height());
-    if (actual == expected) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "picture " << number << " not at " << where.x << "," << where.y;
-  }
+  QImage grab() const { return test::grab(*view()); }
 
   QPoint centre(int index) const {
     const Rect r = view()->layout().boxRect(index);
