@@ -109,12 +109,14 @@ void Form1::sync() {
     if (a->isCheckable()) a->setChecked(game_.menu.checked(d.item));
     a->setEnabled(game_.menu.enabled(d.item));
   }
-  if (game_.secondStarts != secondStarts_) {
-    secondStarts_ = game_.secondStarts;
-    second_.start();  // a fresh second from the start
-  } else if (!game_.secondEnabled) {
+  // The timer runs while the game's clock does, from a fresh second at each
+  // start; a game won at its first release starts and stops it at once.
+  if (!game_.secondEnabled) {
     second_.stop();
+  } else if (game_.secondStarts != secondStarts_) {
+    second_.start();
   }
+  secondStarts_ = game_.secondStarts;
   if (fittedLoads_ != game_.loads) {
     fittedLoads_ = game_.loads;
     fitToBoard();

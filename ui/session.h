@@ -4,6 +4,7 @@
 // their first opening and only hidden afterwards.
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "core/game.h"
@@ -15,6 +16,24 @@
 #include "ui/form1.h"
 
 namespace klandor::ui {
+
+// The player's questions, each asked only once the main window shows what
+// the game holds: a question asked in the middle of a player's action (the
+// record prompt, a failed save) would otherwise stand over the window as it
+// was before that action.
+class SyncedPrompts final : public Prompts {
+ public:
+  SyncedPrompts(Prompts& prompts, std::function<void()> syncWindow);
+
+  std::string inputBox(const std::string& prompt, const std::string& title,
+                       const std::string& defaultReply) override;
+  bool confirm(const std::string& message, const std::string& title) override;
+  void warn(const std::string& title, const std::string& message) override;
+
+ private:
+  Prompts& prompts_;
+  std::function<void()> syncWindow_;
+};
 
 class Session {
  public:
@@ -34,9 +53,11 @@ class Session {
   void mnuCustom_Click();
 
  private:
+  void syncWindow();
+
   Module1 settings_;
   StdRandom random_;
-  Prompts& prompts_;
+  SyncedPrompts prompts_;
   BestFile file_;
   RecordEntry records_;
   Game game_;

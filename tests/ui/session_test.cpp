@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QApplication>
 
+#include "board_shot.h"
+#include "resources/picture_numbers.h"
 #include "tests/records/mock_prompts.h"
 #include "tests/records/test_files.h"
 #include "ui/board_view.h"
@@ -20,7 +22,6 @@ namespace klandor::ui {
 namespace {
 
 using ::testing::_;
-using ::testing::Return;
 
 class SessionTest : public ::testing::Test {
  protected:
@@ -50,6 +51,20 @@ class SessionTest : public ::testing::Test {
     return session.form2()->findChild<QLabel*>(name)->text();
   }
 
+  // The record prompt, answered once the window behind it has been looked
+  // at: the won face, the released cell uncovered and the clock stopped.
+  void expectPromptOverTheWonBoard(int released) {
+    EXPECT_CALL(prompts, inputBox("You have the fastest time for this level. Please type your name:",
+                                  "Congratulations", "MrNobody"))
+        .WillOnce([this, released] {
+          const QImage shot = test::grab(*view());
+          EXPECT_TRUE(test::shows(shot, pic::kWon, view()->layout().smileRect(25)));
+          EXPECT_TRUE(test::shows(shot, pic::kUncovered, view()->layout().boxRect(released)));
+          EXPECT_FALSE(session.form1().second().isActive());
+          return std::string("Ann");
+        });
+  }
+
   test::TempDir dir;
   ::testing::NiceMock<test::MockPrompts> prompts;
   Session session;
@@ -58,10 +73,8 @@ class SessionTest : public ::testing::Test {
 TEST_F(SessionTest, AWonBeginnerGameRecordsItsTimeThroughTheWindow) {
   EXPECT_EQ(test::readBytes(dir / "minebs.txt"), test::kDefaultFile) << "made at the first load";
   mineBottomRow();
-  EXPECT_CALL(prompts, inputBox("You have the fastest time for this level. Please type your name:",
-                                "Congratulations", "MrNobody"))
-      .WillOnce(Return("Ann"));
-  click(1);  // the clock shows 1 and the whole board opens: won in 1 second
+  expectPromptOverTheWonBoard(1);
+  click(1);  // the clock shows 1 and the whole board opens: won at the first release, in 1 second
 
   EXPECT_EQ(session.game().smile, 105);
   EXPECT_EQ(test::readBytes(dir / "minebs.txt"), "\"  1999999Ann     MrNobodyMrNobody\"\r\n");
@@ -74,6 +87,14 @@ TEST_F(SessionTest, AWonBeginnerGameRecordsItsTimeThroughTheWindow) {
   session.form2()->findChild<QPushButton*>("OK")->click();
   EXPECT_FALSE(session.form2()->isVisible());
   EXPECT_TRUE(session.form1().isEnabled());
+}
+
+TEST_F(SessionTest, AWinWithTheClockRunningShowsTheWonBoardBehindThePrompt) {
+  mineBottomRow();
+  click(cellIndex(8, 0, 5));  // a number beside the mines: the clock runs
+  ASSERT_TRUE(session.form1().second().isActive());
+  expectPromptOverTheWonBoard(1);
+  click(1);
 }
 
 TEST_F(SessionTest, TheBestTimesMenuItemOpensTheDialogOverTheWindow) {
