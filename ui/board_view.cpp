@@ -74,12 +74,28 @@ void BoardView::paintEvent(QPaintEvent* event) {
   for (int i = 1; i <= drawnElements(); ++i) place(drawnBox_[static_cast<std::size_t>(i)], layout_.boxRect(i));
 }
 
+bool BoardView::event(QEvent* event) {
+  // Qt drops the mouse events of a window that a modal box blocks, or that
+  // is disabled or hidden: the release the capture waits for never comes.
+  const QEvent::Type type = event->type();
+  if (type == QEvent::WindowBlocked || type == QEvent::EnabledChange || type == QEvent::Hide) capturing_ = false;
+  return QWidget::event(event);
+}
+
+// Whether a capture is on. A new board ends it: its cells are not the ones
+// pressed.
+bool BoardView::holding() {
+  if (capturedLoads_ != game_.loads) capturing_ = false;
+  return capturing_;
+}
+
 void BoardView::mousePressEvent(QMouseEvent* event) {
   const int button = buttonNumber(event->button());
   if (button == 0) return;
-  if (!capturing_) {
+  if (!holding()) {
     const QPoint at = event->position().toPoint();
     captured_ = layout_.elementAt(at.x(), at.y(), smileSize());
+    capturedLoads_ = game_.loads;
     capturing_ = true;
   }
   if (captured_.kind == Element::kBox) game_.Box_MouseDown(captured_.index, button);
@@ -89,7 +105,7 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
   const int button = buttonNumber(event->button());
-  if (button == 0 || !capturing_) return;
+  if (button == 0 || !holding()) return;
   const Element target = captured_;
   const Qt::MouseButtons known = Qt::LeftButton | Qt::RightButton | Qt::MiddleButton;
   if ((event->buttons() & known) == 0) capturing_ = false;

@@ -29,6 +29,7 @@ class BoardView : public QWidget {
   void played();
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -38,6 +39,7 @@ class BoardView : public QWidget {
   int smileSize();
   int drawnElements() const;
   void relayout();
+  bool holding();
 
   Game& game_;
   Layout layout_;
@@ -49,9 +51,12 @@ class BoardView : public QWidget {
   unsigned drawnLoads_ = 0;
 
   // The element that took the first press keeps every press and release
-  // until the last button is up.
+  // until the last button is up, or until the board can no longer get that
+  // release: a modal box over the window, the window disabled or hidden, a
+  // new board.
   Element captured_;
   bool capturing_ = false;
+  unsigned capturedLoads_ = 0;  // the board the capture was taken on
 };
 
 }  // namespace klandor::ui

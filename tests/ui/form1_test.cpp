@@ -200,6 +200,23 @@ TEST_F(Form1Test, F2StartsANewGame) {
   EXPECT_EQ(game.b.minesplaced, kFalse);
 }
 
+TEST_F(Form1Test, AButtonHeldAcrossANewBoardIsNotReleasedOntoIt) {
+  QApplication::setActiveWindow(form.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  QTest::mousePress(view(), Qt::LeftButton, {}, centre(10));
+  QTest::keyClick(form.get(), Qt::Key_F2);
+  QTest::mouseRelease(view(), Qt::LeftButton, {}, centre(10));
+  EXPECT_EQ(game.b.minesplaced, kFalse);
+  EXPECT_FALSE(form->second().isActive());
+
+  QTest::mousePress(view(), Qt::RightButton, {}, centre(10));
+  form->action(Menu::mnuIntermediate)->trigger();
+  QTest::mouseRelease(view(), Qt::RightButton, {}, centre(10));
+  EXPECT_EQ(game.b.minesplaced, kFalse);
+  EXPECT_EQ(game.b.mark[10], kNoMark);
+  EXPECT_TRUE(allCovered());
+}
+
 TEST_F(Form1Test, WholeScaleFactorsKeepEveryPixelSquare) {
   layMines({64});
   click(1, Qt::LeftButton);

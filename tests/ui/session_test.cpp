@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QApplication>
+#include <QDialog>
 
 #include "board_shot.h"
 #include "resources/picture_numbers.h"
@@ -95,6 +96,36 @@ TEST_F(SessionTest, AWinWithTheClockRunningShowsTheWonBoardBehindThePrompt) {
   ASSERT_TRUE(session.form1().second().isActive());
   expectPromptOverTheWonBoard(1);
   click(1);
+}
+
+// Right held on the last safe cell, a left click there wins; the record
+// prompt swallows the right button's release.
+TEST_F(SessionTest, AButtonHeldThroughTheRecordPromptLetsGoOfItsCell) {
+  mineBottomRow();
+  Game& g = session.game();
+  for (int c = 2; c <= g.cells(); ++c) g.b.uncovered[c] = !g.b.ismine[c];
+  const Rect cell = view()->layout().boxRect(1);
+  const QPoint at(cell.x + cell.w / 2, cell.y + cell.h / 2);
+  EXPECT_CALL(prompts, inputBox(_, _, _)).WillOnce([&] {
+    // A modal box stands over the window while the button is let go.
+    QDialog box(&session.form1());
+    box.setModal(true);
+    box.show();
+    QTest::mouseRelease(session.form1().windowHandle(), Qt::RightButton, {}, view()->mapTo(&session.form1(), at));
+    return std::string("Ann");
+  });
+  QTest::mousePress(view(), Qt::RightButton, {}, at);
+  click(1);
+  ASSERT_TRUE(session.game().b.won);
+  session.form2()->findChild<QPushButton*>("OK")->click();
+
+  const Rect face = view()->layout().smileRect(25);
+  const QPoint onFace(face.x + face.w / 2, face.y + face.h / 2);
+  QTest::mousePress(view(), Qt::LeftButton, {}, onFace);
+  EXPECT_EQ(session.game().smile, pic::kSmilePressed);
+  QTest::mouseRelease(view(), Qt::LeftButton, {}, onFace);
+  EXPECT_FALSE(session.game().b.won);
+  EXPECT_FALSE(session.game().b.uncovered[1]) << "a new board";
 }
 
 TEST_F(SessionTest, TheBestTimesMenuItemOpensTheDialogOverTheWindow) {
