@@ -1,10 +1,16 @@
 // Laying the mines and counting every cell's neighbouring mines.
 #include "core/game.h"
 
+#include <algorithm>
+
 namespace klandor {
 
 void Game::mineset(int exclude) {
   const int n = cells();
+  // A fresh board has no mines yet. A face press whose release never came
+  // leaves the last board's mines with minesplaced cleared; laying a second
+  // set on top of them could leave too few free cells to ever finish.
+  std::fill_n(b.ismine.begin() + 1, n, false);
   for (int mine = 1; mine <= m.totalmines; ++mine) {
     for (;;) {
       const int cell = static_cast<int>(random_.next() * n) + 1;

@@ -76,6 +76,14 @@ TEST_F(MinesTest, AnExcludeBeyondTheGridSparesNoCell) {
   }
 }
 
+TEST_F(MinesTest, AFacePressWithoutItsReleaseLeavesTheNextReleaseOneFreshSetOfMines) {
+  click(1);
+  game.Smile_MouseDown();  // its release never comes
+  click(2);
+  EXPECT_EQ(mineCount(), settings.totalmines);
+  EXPECT_FALSE(game.b.ismine[2]);
+}
+
 TEST_F(MinesTest, CountsDoNotWrapAcrossRowEnds) {
   layMines({9});  // the first cell of row 1
 
