@@ -78,8 +78,20 @@ bool BoardView::event(QEvent* event) {
   // Qt drops the mouse events of a window that a modal box blocks, or that
   // is disabled or hidden: the release the capture waits for never comes.
   const QEvent::Type type = event->type();
-  if (type == QEvent::WindowBlocked || type == QEvent::EnabledChange || type == QEvent::Hide) capturing_ = false;
+  if (type == QEvent::WindowBlocked || type == QEvent::EnabledChange || type == QEvent::Hide) letGo();
   return QWidget::event(event);
+}
+
+void BoardView::letGo() {
+  if (!holding()) return;
+  capturing_ = false;
+  // The face's press has already begun a new game (the mines are to be
+  // laid afresh); make the new board it promised rather than leave the old
+  // one half reset.
+  if (captured_.kind == Element::kSmile) {
+    game_.Smile_MouseUp();
+    emit played();
+  }
 }
 
 // Whether a capture is on. A new board ends it: its cells are not the ones

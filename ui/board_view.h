@@ -40,6 +40,8 @@ class BoardView : public QWidget {
   int drawnElements() const;
   void relayout();
   bool holding();
+  // Ends a capture whose release can no longer come.
+  void letGo();
 
   Game& game_;
   Layout layout_;

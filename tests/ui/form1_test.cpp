@@ -146,6 +146,18 @@ TEST_F(Form1Test, TheFaceShowsPressedThenStartsANewBoard) {
   EXPECT_FALSE(form->second().isActive());
 }
 
+TEST_F(Form1Test, AFacePressCutOffFromItsReleaseStillMakesTheNewBoard) {
+  layMines({64});
+  click(1, Qt::LeftButton);
+  const Rect face = view()->layout().smileRect(26);
+  QTest::mousePress(view(), Qt::LeftButton, {}, QPoint(face.x + 5, face.y + 5));
+  form->setEnabled(false);  // the release will not reach the board
+  form->setEnabled(true);
+  QTest::mouseRelease(view(), Qt::LeftButton, {}, QPoint(face.x + 5, face.y + 5));
+  EXPECT_TRUE(allCovered());
+  EXPECT_TRUE(shows(grab(), pic::kInitialFace, face));
+}
+
 TEST_F(Form1Test, MenuBarAsDesigned) {
   const QList<QAction*> bar = form->menuBar()->actions();
   ASSERT_EQ(bar.size(), 2);
