@@ -2,10 +2,9 @@
 // a solid black grid line, a covered tile with a deep black bevel around a
 // checkerboard, and solid black numerals, marks and mines.
 
-#include <array>
-
 #include "resources/canvas.h"
 #include "resources/catalogue.h"
+#include "resources/cell_art.h"
 #include "resources/picture_numbers.h"
 
 namespace klandor::res {
@@ -36,91 +35,6 @@ Canvas covered() {
   return c;
 }
 
-// Numerals 1 to 8 in columns 2 to 11 and rows 2 to 11, strokes three pixels
-// wide; the 1 keeps to columns 4 to 10 with a stem two pixels wide.
-const std::array<Art, 8> kNumerals = {{
-    {"_____##___",
-     "____###___",
-     "___####___",
-     "__##_##___",
-     "_____##___",
-     "_____##___",
-     "_____##___",
-     "_____##___",
-     "__#######_",
-     "__#######_"},
-    {"__######__",
-     "_########_",
-     "###____###",
-     "_______###",
-     "_____####_",
-     "___####___",
-     "_####_____",
-     "###_______",
-     "##########",
-     "##########"},
-    {"#########_",
-     "##########",
-     "_______###",
-     "_______###",
-     "___######_",
-     "___######_",
-     "_______###",
-     "_______###",
-     "##########",
-     "#########_"},
-    {"_____####_",
-     "____#####_",
-     "___###_##_",
-     "__###__##_",
-     "_###___##_",
-     "##########",
-     "##########",
-     "______###_",
-     "______###_",
-     "______###_"},
-    {"##########",
-     "##########",
-     "###_______",
-     "###_______",
-     "#########_",
-     "##########",
-     "_______###",
-     "_______###",
-     "##########",
-     "#########_"},
-    {"_#########",
-     "##########",
-     "###_______",
-     "###_______",
-     "#########_",
-     "##########",
-     "###____###",
-     "###____###",
-     "##########",
-     "_########_"},
-    {"##########",
-     "##########",
-     "_______###",
-     "______###_",
-     "_____###__",
-     "____###___",
-     "____###___",
-     "___###____",
-     "___###____",
-     "___###____"},
-    {"_########_",
-     "##########",
-     "###____###",
-     "###____###",
-     "_########_",
-     "_########_",
-     "###____###",
-     "###____###",
-     "##########",
-     "_########_"},
-}};
-
 // The flag of the colour set in solid black: pennant, pole and base.
 const Art kFlag = {
     "__________",
@@ -135,41 +49,6 @@ const Art kFlag = {
     "_____###__",
     "___#######",
 };
-
-const Art kQuestion = {
-    "__######__",
-    "_########_",
-    "###____###",
-    "_______###",
-    "_____####_",
-    "____###___",
-    "____###___",
-    "__________",
-    "____###___",
-    "____###___",
-};
-
-// Larger than the colour mine, with a white highlight of two by two.
-const Art kMineArt = {
-    "______#______",
-    "______#______",
-    "__#_#####_#__",
-    "___#######___",
-    "__##WW#####__",
-    "__##WW#####__",
-    "#############",
-    "__#########__",
-    "__#########__",
-    "___#######___",
-    "__#_#####_#__",
-    "______#______",
-    "______#______",
-};
-
-Picture withShape(Canvas c, const Art& shape) {
-  c.stamp(2, 2, shape, kBlack);
-  return c.picture();
-}
 
 // Over the checkerboard a black shape keeps a white margin one pixel wide,
 // or it would be lost in the pattern.
@@ -191,7 +70,7 @@ Picture onCheckerboard(const Art& shape) {
 
 Canvas mine() {
   Canvas c = ground();
-  c.paint(1, 1, kMineArt);
+  c.paint(1, 1, kBigMine);
   return c;
 }
 
@@ -218,16 +97,16 @@ Picture wrongFlag() {
 
 void addMonochromeTiles(Catalogue& catalogue) {
   catalogue[kSet + pic::kUncovered] = ground().picture();
-  for (std::size_t n = 0; n < kNumerals.size(); ++n) {
-    catalogue[kSet + pic::kUncovered + 1 + static_cast<int>(n)] = withShape(ground(), kNumerals[n]);
+  for (std::size_t n = 0; n < kBoldNumerals.size(); ++n) {
+    catalogue[kSet + pic::kUncovered + 1 + static_cast<int>(n)] = withShape(ground(), 2, 2, kBoldNumerals[n], kBlack);
   }
   catalogue[kSet + pic::kCovered] = covered().picture();
   catalogue[kSet + pic::kFlag] = onCheckerboard(kFlag);
   catalogue[kSet + pic::kMine] = mine().picture();
   catalogue[kSet + pic::kMineHit] = mineHit();
   catalogue[kSet + pic::kWrongFlag] = wrongFlag();
-  catalogue[kSet + pic::kQuestion] = onCheckerboard(kQuestion);
-  catalogue[kSet + pic::kQuestionPressed] = withShape(ground(), kQuestion);
+  catalogue[kSet + pic::kQuestion] = onCheckerboard(kBoldQuestion);
+  catalogue[kSet + pic::kQuestionPressed] = withShape(ground(), 2, 2, kBoldQuestion, kBlack);
 }
 
 }  // namespace klandor::res

@@ -5,6 +5,7 @@
 
 #include "resources/canvas.h"
 #include "resources/catalogue.h"
+#include "resources/cell_art.h"
 #include "resources/picture_numbers.h"
 
 namespace klandor::res {
@@ -19,10 +20,7 @@ constexpr int kCell = 16;
 // neighbouring cells show a dotted grid.
 Canvas ground() {
   Canvas c(kCell, kCell, kLightGrey);
-  for (int i = 1; i < kCell; i += 2) {
-    c.set(kCell - 1, i, kBlack);
-    c.set(i, kCell - 1, kBlack);
-  }
+  dotGridLine(c);
   return c;
 }
 
@@ -121,50 +119,6 @@ const std::array<Numeral, 8> kNumerals = {{
               "_#####_"}},
 }};
 
-// The flag of a covered cell: a pennant pointing left, red shading to dark
-// red, on a black pole with its base.
-const Art kFlag = {
-    "RRRRr___",
-    "RRRrr___",
-    "RRrrr___",
-    "Rrrrr___",
-    "____#___",
-    "____#___",
-    "____#___",
-    "____#___",
-    "___D#D__",
-    "_D#####D",
-};
-
-// A mine with spikes, dark grey spike tips and softening, and a highlight.
-const Art kMineArt = {
-    "_____D_____",
-    "_____#_____",
-    "__#_D#D_#__",
-    "___#####___",
-    "__D#W###D__",
-    "D#########D",
-    "__D#####D__",
-    "___#####___",
-    "__#_D#D_#__",
-    "_____#_____",
-    "_____D_____",
-};
-
-// A red cross of two strokes, shaded dark red along their lower edges.
-const Art kCross = {
-    "RR______RR",
-    "rRR____RRr",
-    "_rRR__RRr_",
-    "__rRRRRr__",
-    "___rRRr___",
-    "___RRRR___",
-    "__RRrrRR__",
-    "_RRr__rRR_",
-    "RRr____rRR",
-    "rr______rr",
-};
-
 // The question mark: blue along the left and upper edges of its strokes,
 // navy in the rest.
 const Art kQuestion = {
@@ -179,24 +133,6 @@ const Art kQuestion = {
     "___BB__",
     "___Bb__",
 };
-
-Canvas mine() {
-  Canvas c = ground();
-  c.paint(2, 2, kMineArt);
-  return c;
-}
-
-// The mine the player uncovered: the same mine on red, the grid line kept.
-Picture mineHit() {
-  Canvas c = mine();
-  c.recolour(0, 0, 14, 14, {{kLightGrey, kRed}, {kDarkGrey, kDarkRed}});
-  return c.picture();
-}
-
-Picture withArt(Canvas c, int x, int y, const Art& art) {
-  c.paint(x, y, art);
-  return c.picture();
-}
 
 // The pressed "?" is all navy and one pixel further right.
 Picture questionPressed() {
@@ -216,10 +152,10 @@ void addColourTiles(Catalogue& catalogue) {
     catalogue[pic::kUncovered + 1 + static_cast<int>(n)] = c.picture();
   }
   catalogue[pic::kCovered] = covered().picture();
-  catalogue[pic::kFlag] = withArt(covered(), 4, 3, kFlag);
-  catalogue[pic::kMine] = mine().picture();
-  catalogue[pic::kMineHit] = mineHit();
-  catalogue[pic::kWrongFlag] = withArt(ground(), 3, 3, kCross);
+  catalogue[pic::kFlag] = withArt(covered(), 4, 3, kPennantFlag);
+  catalogue[pic::kMine] = spikedMine(ground()).picture();
+  catalogue[pic::kMineHit] = spikedMineOnRed(ground(), kLightGrey);
+  catalogue[pic::kWrongFlag] = withArt(ground(), 3, 3, kRedCross);
   catalogue[pic::kQuestion] = withArt(covered(), 4, 3, kQuestion);
   catalogue[pic::kQuestionPressed] = questionPressed();
 }
