@@ -57,6 +57,15 @@ void Canvas::frame(int x0, int y0, int x1, int y1, std::uint8_t colour) {
   column(x1, y0, y1, colour);
 }
 
+void Canvas::bevel(int x0, int y0, int x1, int y1, int depth, std::uint8_t light, std::uint8_t dark) {
+  for (int i = 0; i < depth; ++i) {
+    row(y0 + i, x0, x1 - i - 1, light);
+    column(x0 + i, y0, y1 - i - 1, light);
+    column(x1 - i, y0 + i, y1, dark);
+    row(y1 - i, x0 + i, x1, dark);
+  }
+}
+
 void Canvas::paintRow(int x, int y, std::string_view art) {
   for (std::size_t i = 0; i < art.size(); ++i) {
     if (art[i] != kKeep) set(x + static_cast<int>(i), y, colourOf(art[i]));

@@ -43,6 +43,10 @@ class Canvas {
   void fill(int x0, int y0, int x1, int y1, std::uint8_t colour);
   // An outline one pixel wide around the rectangle, corners included.
   void frame(int x0, int y0, int x1, int y1, std::uint8_t colour);
+  // A raised edge `depth` pixels wide around the rectangle: `light` along the
+  // top and left, `dark` along the right and bottom, the two meeting on the
+  // diagonal at the top-right and bottom-left corners.
+  void bevel(int x0, int y0, int x1, int y1, int depth, std::uint8_t light, std::uint8_t dark);
 
   // Text art with its top-left character at (x, y).
   void paint(int x, int y, const Art& art);

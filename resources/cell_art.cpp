@@ -165,6 +165,19 @@ const Art kBigMine = {
     "______#______",
 };
 
+// The faces of a die for 1 to 6, then 7 with the middle pip added to the six
+// and 8 with every place but the middle.
+const std::array<Art, 8> kPipPlaces = {{
+    {"___", "_#_", "___"},
+    {"__#", "___", "#__"},
+    {"__#", "_#_", "#__"},
+    {"#_#", "___", "#_#"},
+    {"#_#", "_#_", "#_#"},
+    {"#_#", "#_#", "#_#"},
+    {"#_#", "###", "#_#"},
+    {"###", "#_#", "###"},
+}};
+
 void dotGridLine(Canvas& c) {
   for (int i = 1; i < c.width(); i += 2) c.set(i, c.height() - 1, colour::kBlack);
   for (int i = 1; i < c.height(); i += 2) c.set(c.width() - 1, i, colour::kBlack);
@@ -189,6 +202,16 @@ Picture spikedMineOnRed(Canvas ground, std::uint8_t groundColour) {
   Canvas c = spikedMine(std::move(ground));
   c.recolour(0, 0, 14, 14, {{groundColour, colour::kRed}, {colour::kDarkGrey, colour::kDarkRed}});
   return c.picture();
+}
+
+void paintAtPlaces(Canvas& canvas, const Art& places, int x, int y, int step, const Art& art) {
+  for (std::size_t row = 0; row < places.size(); ++row) {
+    for (std::size_t col = 0; col < places[row].size(); ++col) {
+      if (places[row][col] == '#') {
+        canvas.paint(x + static_cast<int>(col) * step, y + static_cast<int>(row) * step, art);
+      }
+    }
+  }
 }
 
 }  // namespace klandor::res

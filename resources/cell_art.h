@@ -33,4 +33,11 @@ Picture withShape(Canvas c, int x, int y, const Art& shape, std::uint8_t ink);
 Canvas spikedMine(Canvas ground);
 Picture spikedMineOnRed(Canvas ground, std::uint8_t groundColour);
 
+// Where the pips of a die showing 1 to 8 stand on a grid of three by three
+// places: '#' a pip, '_' none. Any small drawing can stand in for a pip.
+extern const std::array<Art, 8> kPipPlaces;
+// Paints `art` at each place of `places`, the top-left place at (x, y) and
+// the places `step` pixels apart.
+void paintAtPlaces(Canvas& canvas, const Art& places, int x, int y, int step, const Art& art);
+
 }  // namespace klandor::res

@@ -39,7 +39,14 @@ inline constexpr int kFrameW = 507;
 
 inline constexpr int kBestTimesBackground = 600;
 
+// The cell sets: each one's offset from the colour set's numbers.
 inline constexpr int kColourTiles = 0;
+inline constexpr int kFlatTiles = 1000;
 inline constexpr int kMonochromeTiles = 2000;
+inline constexpr int kSolidTiles = 3000;
+inline constexpr int kShadedTiles = 4000;
+inline constexpr int kLandscapeTiles = 5000;
+inline constexpr int kDiceTiles = 6000;
+inline constexpr int kLargeColourTiles = 7000;  // 32 x 32 cells: drawn, never shown
 
 }  // namespace klandor::pic

@@ -19,6 +19,12 @@ const Catalogue& catalogue() {
     addDigits(c);
     addColourTiles(c);
     addMonochromeTiles(c);
+    addFlatTiles(c);
+    addSolidTiles(c);
+    addShadedTiles(c);  // after the colour set: it shares its covered pictures
+    addLandscapeTiles(c);
+    addDiceTiles(c);
+    addLargeColourTiles(c);  // after the colour set, which it enlarges
     addFrame(c);
     addBestTimesBackground(c);
     return c;

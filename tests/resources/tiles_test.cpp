@@ -12,18 +12,11 @@ namespace klandor::res {
 namespace {
 
 using namespace colour;
+using testing::coloursIn;
 using testing::pic;
 using testing::where;
 
 constexpr int kMono = pic::kMonochromeTiles;
-
-std::set<std::uint8_t> coloursIn(int number, int x0, int y0, int x1, int y1) {
-  std::set<std::uint8_t> s;
-  for (int y = y0; y <= y1; ++y) {
-    for (int x = x0; x <= x1; ++x) s.insert(pic(number).at(x, y));
-  }
-  return s;
-}
 
 bool inside(int x, int y, int x0, int y0, int x1, int y1) { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
 
