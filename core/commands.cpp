@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/tile_sets.h"
 #include "resources/picture_numbers.h"
 
 namespace klandor {
@@ -24,6 +25,11 @@ void Game::selectLevel(bool beginner, bool intermediate, bool expert, std::int16
   m.intermediate = intermediate;
   m.expert = expert;
   m.custom = custom;
+  newBoard();
+}
+
+// The first release on the new board lays new mines.
+void Game::newBoard() {
   b.minesplaced = kFalse;
   b.won = false;
   rebuild();
@@ -49,9 +55,16 @@ void Game::mnuColor_Click() {
     menu.setChecked(Menu::mnuColor, true);
     m.tileset = pic::kColourTiles;
   }
-  b.minesplaced = kFalse;
-  b.won = false;
-  rebuild();
+  newBoard();
+}
+
+void Game::mnuTile_Click(Menu item) {
+  for (const TileSetChoice& choice : kTileSetChoices) {
+    if (choice.item == item) {
+      m.tileset = choice.tileset;
+      newBoard();
+    }
+  }
 }
 
 void Game::Smile_MouseDown() {

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "core/tile_sets.h"
 #include "resources/picture_numbers.h"
 
 namespace klandor {
@@ -83,6 +84,9 @@ void Game::setlevel() {
 
 void Game::setvars() {
   if (m.tileset == pic::kColourTiles) menu.setChecked(Menu::mnuColor, true);
+  for (const TileSetChoice& choice : kTileSetChoices) {
+    if (choice.tileset == m.tileset) menu.setChecked(choice.item, true);
+  }
   b.minesleft = m.totalmines;
 }
 

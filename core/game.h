@@ -72,6 +72,8 @@ class Game {
   void mnuIntermediate_Click();
   void mnuHard_Click();
   void mnuColor_Click();
+  // An item of the tile-set submenu: that set, on a new board as after Color.
+  void mnuTile_Click(Menu item);
   // The Custom Field's OK, with values already brought into range.
   void customFieldOk(int across, int down, int totalmines);
   void Smile_MouseDown();
@@ -95,6 +97,7 @@ class Game {
   void showClock();
   void lose(int index);
   void selectLevel(bool beginner, bool intermediate, bool expert, std::int16_t custom);
+  void newBoard();
 
   Random& random_;
   SeedClock clock_;

@@ -19,6 +19,14 @@ enum class Menu : int {
   mnuSep2,
   mnuMarks,
   mnuColor,
+  mnuTiles,
+  mnuTileColor,
+  mnuTileMono,
+  mnuTileFlat,
+  mnuTileSolid,
+  mnuTileShaded,
+  mnuTileLandscape,
+  mnuTileDice,
   mnuSep3,
   mnuBest,
   mnuSep4,
@@ -28,41 +36,67 @@ enum class Menu : int {
   mnuSep5,
   mnuAbout,
 };
-inline constexpr std::size_t kMenuItems = 18;
+inline constexpr std::size_t kMenuItems = 26;
 
+// An item opens a menu of its own when other items name it as their parent;
+// those follow it in the table.
 struct MenuDesign {
   Menu item;
   Menu parent;  // the item itself for a menu of the bar
   std::string_view name;
   std::string_view caption;  // "&" before the access key; "-" a separator
+  bool checkable;            // has room for a check mark
   bool checked;
   bool enabled;
   std::string_view shortcut;  // empty when none
 };
 
+// item, parent, name, caption, checkable, checked, enabled, shortcut
 inline constexpr std::array<MenuDesign, kMenuItems> kMenuDesign = {{
-    {Menu::mnuGame, Menu::mnuGame, "mnuGame", "&Game", false, true, ""},
-    {Menu::mnuNew, Menu::mnuGame, "mnuNew", "&New Game", false, true, "F2"},
-    {Menu::mnuSep1, Menu::mnuGame, "mnuSep1", "-", false, true, ""},
-    {Menu::mnuBeginner, Menu::mnuGame, "mnuBeginner", "&Beginner", true, true, ""},
-    {Menu::mnuIntermediate, Menu::mnuGame, "mnuIntermediate", "&Intermediate", false, true, ""},
-    {Menu::mnuHard, Menu::mnuGame, "mnuHard", "&Expert", false, true, ""},
-    {Menu::mnuCustom, Menu::mnuGame, "mnuCustom", "&Custom...", false, true, ""},
-    {Menu::mnuSep2, Menu::mnuGame, "mnuSep2", "-", false, true, ""},
-    {Menu::mnuMarks, Menu::mnuGame, "mnuMarks", "&Marks (?)", false, true, ""},
-    {Menu::mnuColor, Menu::mnuGame, "mnuColor", "Co&lor", false, true, ""},
-    {Menu::mnuSep3, Menu::mnuGame, "mnuSep3", "-", false, true, ""},
-    {Menu::mnuBest, Menu::mnuGame, "mnuBest", "Best &Times...", false, true, ""},
-    {Menu::mnuSep4, Menu::mnuGame, "mnuSep4", "-", false, true, ""},
-    {Menu::mnuExit, Menu::mnuGame, "mnuExit", "E&xit", false, true, ""},
-    {Menu::mnuHelp, Menu::mnuHelp, "mnuHelp", "&Help", false, true, ""},
-    {Menu::mnuHelpT, Menu::mnuHelp, "mnuHelpT", "&Help Topics", false, false, ""},
-    {Menu::mnuSep5, Menu::mnuHelp, "mnuSep5", "-", false, true, ""},
-    {Menu::mnuAbout, Menu::mnuHelp, "mnuAbout", "&About Klandor", false, true, ""},
+    {Menu::mnuGame, Menu::mnuGame, "mnuGame", "&Game", false, false, true, ""},
+    {Menu::mnuNew, Menu::mnuGame, "mnuNew", "&New Game", false, false, true, "F2"},
+    {Menu::mnuSep1, Menu::mnuGame, "mnuSep1", "-", false, false, true, ""},
+    {Menu::mnuBeginner, Menu::mnuGame, "mnuBeginner", "&Beginner", true, true, true, ""},
+    {Menu::mnuIntermediate, Menu::mnuGame, "mnuIntermediate", "&Intermediate", true, false, true, ""},
+    {Menu::mnuHard, Menu::mnuGame, "mnuHard", "&Expert", true, false, true, ""},
+    {Menu::mnuCustom, Menu::mnuGame, "mnuCustom", "&Custom...", true, false, true, ""},
+    {Menu::mnuSep2, Menu::mnuGame, "mnuSep2", "-", false, false, true, ""},
+    {Menu::mnuMarks, Menu::mnuGame, "mnuMarks", "&Marks (?)", true, false, true, ""},
+    {Menu::mnuColor, Menu::mnuGame, "mnuColor", "Co&lor", true, false, true, ""},
+    {Menu::mnuTiles, Menu::mnuGame, "mnuTiles", "Tile &Set", false, false, true, ""},
+    {Menu::mnuTileColor, Menu::mnuTiles, "mnuTileColor", "&Color", true, false, true, ""},
+    {Menu::mnuTileMono, Menu::mnuTiles, "mnuTileMono", "&Monochrome", true, false, true, ""},
+    {Menu::mnuTileFlat, Menu::mnuTiles, "mnuTileFlat", "&Flat", true, false, true, ""},
+    {Menu::mnuTileSolid, Menu::mnuTiles, "mnuTileSolid", "&Solid Color", true, false, true, ""},
+    {Menu::mnuTileShaded, Menu::mnuTiles, "mnuTileShaded", "S&haded", true, false, true, ""},
+    {Menu::mnuTileLandscape, Menu::mnuTiles, "mnuTileLandscape", "&Landscape", true, false, true, ""},
+    {Menu::mnuTileDice, Menu::mnuTiles, "mnuTileDice", "&Dice", true, false, true, ""},
+    {Menu::mnuSep3, Menu::mnuGame, "mnuSep3", "-", false, false, true, ""},
+    {Menu::mnuBest, Menu::mnuGame, "mnuBest", "Best &Times...", false, false, true, ""},
+    {Menu::mnuSep4, Menu::mnuGame, "mnuSep4", "-", false, false, true, ""},
+    {Menu::mnuExit, Menu::mnuGame, "mnuExit", "E&xit", false, false, true, ""},
+    {Menu::mnuHelp, Menu::mnuHelp, "mnuHelp", "&Help", false, false, true, ""},
+    {Menu::mnuHelpT, Menu::mnuHelp, "mnuHelpT", "&Help Topics", false, false, false, ""},
+    {Menu::mnuSep5, Menu::mnuHelp, "mnuSep5", "-", false, false, true, ""},
+    {Menu::mnuAbout, Menu::mnuHelp, "mnuAbout", "&About Klandor", false, false, true, ""},
 }};
+
+constexpr bool inItemOrder() {
+  for (std::size_t i = 0; i < kMenuItems; ++i) {
+    if (static_cast<std::size_t>(kMenuDesign[i].item) != i) return false;
+  }
+  return true;
+}
+static_assert(inItemOrder(), "the table lists every item at its own place");
 
 constexpr const MenuDesign& design(Menu item) { return kMenuDesign[static_cast<std::size_t>(item)]; }
 constexpr bool isSeparator(Menu item) { return design(item).caption == "-"; }
+constexpr bool opensMenu(Menu item) {
+  for (const MenuDesign& d : kMenuDesign) {
+    if (d.parent == item) return true;
+  }
+  return false;
+}
 
 // The check marks and enabled state of every item, as the player sees them.
 class MenuState {

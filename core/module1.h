@@ -15,7 +15,7 @@ struct Module1 {
   int across = 0;      // columns, 8..30
   int down = 0;        // rows, 8..24
   int totalmines = 0;  // mines on the board
-  int tileset = 0;     // 0 colour tiles, 2000 monochrome tiles
+  int tileset = 0;     // the cell set in force, as its picture offset (pic::k...Tiles)
   bool beginner = false;
   bool intermediate = false;
   bool expert = false;

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "core/tile_sets.h"
 #include "ui/board_view.h"
 #include "ui/menu_style.h"
 #include "images/picture_cache.h"
@@ -48,29 +49,27 @@ void Form1::showEvent(QShowEvent* event) {
 void Form1::buildMenus() {
   auto* style = new MenuStyle;
   style->setParent(this);
-  QMenu* menu = nullptr;
+  const auto text = [](std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); };
+  std::array<QMenu*, kMenuItems> menus{};
   for (const MenuDesign& d : kMenuDesign) {
     const auto slot = static_cast<std::size_t>(d.item);
-    if (d.parent == d.item) {
-      menu = menuBar()->addMenu(QString::fromUtf8(d.caption.data(), static_cast<qsizetype>(d.caption.size())));
-      menu->setStyle(style);
-      actions_[slot] = menu->menuAction();
+    QMenu* parent = menus[static_cast<std::size_t>(d.parent)];
+    if (opensMenu(d.item)) {  // a menu of the bar or a submenu
+      menus[slot] = d.parent == d.item ? menuBar()->addMenu(text(d.caption)) : parent->addMenu(text(d.caption));
+      menus[slot]->setStyle(style);
+      actions_[slot] = menus[slot]->menuAction();
       continue;
     }
     if (klandor::isSeparator(d.item)) {
-      actions_[slot] = menu->addSeparator();
+      actions_[slot] = parent->addSeparator();
       continue;
     }
-    QAction* a = menu->addAction(QString::fromUtf8(d.caption.data(), static_cast<qsizetype>(d.caption.size())));
-    a->setObjectName(QString::fromUtf8(d.name.data(), static_cast<qsizetype>(d.name.size())));
-    if (!d.shortcut.empty())
-      a->setShortcut(QKeySequence(QString::fromUtf8(d.shortcut.data(), static_cast<qsizetype>(d.shortcut.size()))));
+    QAction* a = parent->addAction(text(d.caption));
+    a->setObjectName(text(d.name));
+    a->setCheckable(d.checkable);
+    if (!d.shortcut.empty()) a->setShortcut(QKeySequence(text(d.shortcut)));
     actions_[slot] = a;
   }
-  // Only the items that ever carry a check mark show one.
-  for (Menu item : {Menu::mnuBeginner, Menu::mnuIntermediate, Menu::mnuHard, Menu::mnuCustom, Menu::mnuMarks,
-                    Menu::mnuColor})
-    action(item)->setCheckable(true);
 
   auto on = [this](Menu item, auto handler) { connect(action(item), &QAction::triggered, this, handler); };
   on(Menu::mnuNew, [this] { run(&Game::mnuNew_Click); });
@@ -79,6 +78,12 @@ void Form1::buildMenus() {
   on(Menu::mnuHard, [this] { run(&Game::mnuHard_Click); });
   on(Menu::mnuMarks, [this] { run(&Game::mnuMarks_Click); });
   on(Menu::mnuColor, [this] { run(&Game::mnuColor_Click); });
+  for (const TileSetChoice& choice : kTileSetChoices) {
+    on(choice.item, [this, item = choice.item] {
+      game_.mnuTile_Click(item);
+      sync();
+    });
+  }
   on(Menu::mnuCustom, [this] {
     sync();  // the check mark stays as the game has it until the dialog's OK
     if (onCustom) onCustom();

@@ -5,6 +5,7 @@
 #include <functional>
 #include <ostream>
 
+#include "core/tile_sets.h"
 #include "tests/core/game_fixture.h"
 
 namespace klandor::test {
@@ -84,6 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NewBoard{"Intermediate", [](Game& g) { g.mnuIntermediate_Click(); }},
                       NewBoard{"Expert", [](Game& g) { g.mnuHard_Click(); }},
                       NewBoard{"Color", [](Game& g) { g.mnuColor_Click(); }},
+                      NewBoard{"TileSet", [](Game& g) { g.mnuTile_Click(Menu::mnuTileDice); }},
                       NewBoard{"CustomFieldOk", [](Game& g) { g.customFieldOk(9, 11, 12); }},
                       NewBoard{"Face",
                                [](Game& g) {
@@ -158,6 +160,48 @@ TEST_F(CommandsTest, ColorSwitchesCellPicturesAndKeepsTheLevel) {
   EXPECT_TRUE(allCovered());
   EXPECT_EQ(game.box[1], pic::kCovered);
   EXPECT_EQ(game.b.levelnum, 2);
+}
+
+// Exactly one item of the tile-set submenu is checked: the set in force.
+Menu checkedTileSet(const Game& game) {
+  Menu checked = Menu::mnuTiles;
+  for (const TileSetChoice& choice : kTileSetChoices) {
+    if (game.menu.checked(choice.item)) {
+      EXPECT_EQ(checked, Menu::mnuTiles) << "two sets checked";
+      checked = choice.item;
+    }
+  }
+  return checked;
+}
+
+TEST_F(CommandsTest, APickedTileSetLastsThroughNewBoardsAndColorStillTogglesColourAndMonochrome) {
+  EXPECT_EQ(checkedTileSet(game), Menu::mnuTileColor);
+  game.mnuIntermediate_Click();
+  game.mnuTile_Click(Menu::mnuTileLandscape);
+  EXPECT_EQ(settings.tileset, pic::kLandscapeTiles);
+  EXPECT_EQ(checkedTileSet(game), Menu::mnuTileLandscape);
+  EXPECT_FALSE(game.menu.checked(Menu::mnuColor));
+  EXPECT_EQ(game.box[1], pic::kLandscapeTiles + pic::kCovered);
+  EXPECT_EQ(game.b.levelnum, 2);
+
+  game.mnuHard_Click();
+  EXPECT_EQ(checkedTileSet(game), Menu::mnuTileLandscape);
+  layMines({1});
+  click(2);
+  EXPECT_EQ(game.box[2], pic::kLandscapeTiles + pic::kUncovered + 1);
+
+  game.mnuColor_Click();
+  EXPECT_TRUE(game.menu.checked(Menu::mnuColor));
+  EXPECT_EQ(settings.tileset, pic::kColourTiles);
+  EXPECT_EQ(checkedTileSet(game), Menu::mnuTileColor);
+  game.mnuColor_Click();
+  EXPECT_FALSE(game.menu.checked(Menu::mnuColor));
+  EXPECT_EQ(checkedTileSet(game), Menu::mnuTileMono);
+  EXPECT_EQ(game.box[1], pic::kMonochromeTiles + pic::kCovered);
+
+  game.mnuTile_Click(Menu::mnuTileColor);
+  EXPECT_TRUE(game.menu.checked(Menu::mnuColor));
+  EXPECT_EQ(settings.tileset, pic::kColourTiles);
 }
 
 TEST_F(CommandsTest, CustomFieldOkBringsValuesIntoRangeAndSelectsCustom) {

@@ -9,11 +9,13 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
 #include <functional>
 #include <memory>
 
 #include "board_shot.h"
+#include "core/tile_sets.h"
 #include "resources/picture_numbers.h"
 #include "tests/core/game_fixture.h"
 #include "ui/board_view.h"
@@ -167,7 +169,7 @@ TEST_F(Form1Test, MenuBarAsDesigned) {
   for (QAction* a : bar[0]->menu()->actions()) game << (a->isSeparator() ? "-" : a->text());
   for (QAction* a : bar[1]->menu()->actions()) help << (a->isSeparator() ? "-" : a->text());
   EXPECT_EQ(game, QStringList({"&New Game", "-", "&Beginner", "&Intermediate", "&Expert", "&Custom...", "-",
-                               "&Marks (?)", "Co&lor", "-", "Best &Times...", "-", "E&xit"}));
+                               "&Marks (?)", "Co&lor", "Tile &Set", "-", "Best &Times...", "-", "E&xit"}));
   EXPECT_EQ(help, QStringList({"&Help Topics", "-", "&About Klandor"}));
   EXPECT_EQ(form->action(Menu::mnuNew)->shortcut(), QKeySequence(Qt::Key_F2));
   EXPECT_FALSE(form->action(Menu::mnuHelpT)->isEnabled());
@@ -176,6 +178,37 @@ TEST_F(Form1Test, MenuBarAsDesigned) {
   EXPECT_FALSE(form->action(Menu::mnuMarks)->isChecked());
   EXPECT_EQ(form->windowTitle(), "Klandor");
   EXPECT_FALSE(form->windowIcon().isNull());
+}
+
+// Every item of a menu can be reached by its own access key.
+void expectUniqueAccessKeys(const QMenu* menu) {
+  QSet<QChar> keys;
+  for (QAction* a : menu->actions()) {
+    if (a->isSeparator()) continue;
+    const qsizetype amp = a->text().indexOf('&');
+    ASSERT_GE(amp, 0) << a->text().toStdString();
+    EXPECT_FALSE(keys.contains(a->text()[amp + 1].toLower())) << a->text().toStdString();
+    keys.insert(a->text()[amp + 1].toLower());
+    if (a->menu() != nullptr) expectUniqueAccessKeys(a->menu());
+  }
+}
+
+TEST_F(Form1Test, TileSetSubmenuChecksOnlyTheSetInForce) {
+  for (QAction* bar : form->menuBar()->actions()) expectUniqueAccessKeys(bar->menu());
+  ASSERT_EQ(form->action(Menu::mnuTiles)->menu()->actions().size(), static_cast<qsizetype>(kTileSetChoices.size()));
+  for (const TileSetChoice& choice : kTileSetChoices) {
+    form->action(choice.item)->trigger();
+    for (const TileSetChoice& other : kTileSetChoices) {
+      EXPECT_EQ(form->action(other.item)->isChecked(), other.item == choice.item) << design(other.item).name;
+    }
+    EXPECT_EQ(form->action(Menu::mnuColor)->isChecked(), choice.tileset == pic::kColourTiles);
+    EXPECT_TRUE(shows(grab(), pic::kCovered + choice.tileset, view()->layout().boxRect(1)));
+  }
+  form->action(Menu::mnuTileDice)->trigger();  // picking the set in force again keeps its mark
+  EXPECT_TRUE(form->action(Menu::mnuTileDice)->isChecked());
+  form->action(Menu::mnuColor)->trigger();
+  EXPECT_TRUE(form->action(Menu::mnuTileColor)->isChecked());
+  EXPECT_FALSE(form->action(Menu::mnuTileDice)->isChecked());
 }
 
 TEST_F(Form1Test, MenuCommandsMirrorTheGame) {
