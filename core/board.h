@@ -30,7 +30,8 @@ enum Button : int { kLeft = 1, kRight = 2, kMiddle = 4 };
 
 struct Board {
   std::array<bool, kCellSlots> ismine{};
-  std::array<bool, kCellSlots> uncovered{};
+  std::array<bool, kCellSlots> uncovered{};  // cleared by a load, set by uncover()
+  int covered = 0;                           // cells of the board not yet uncovered
   bool playing = false;
   bool won = false;
   std::int16_t minesplaced = kFalse;  // kTrue once this board's mines are laid
@@ -39,6 +40,13 @@ struct Board {
   int minesleft = 0;                   // mines minus flags; may go below 0
   int seconds = 0;                     // the clock, 0..999
   std::int16_t levelnum = 0;           // 1 Beginner, 2 Intermediate, 3 Expert, 4 Custom
+
+  // Uncovers cell c; a cell already uncovered stays as it is.
+  void uncover(int c) {
+    if (uncovered[c]) return;
+    uncovered[c] = true;
+    --covered;
+  }
 };
 
 // Cell numbering: column x and row y from 0, cells from 1.

@@ -7,7 +7,7 @@ namespace klandor {
 void Game::removebox(int c) {
   if (b.uncovered[c]) return;
   boxload(c, pic::kUncovered + b.near[c]);
-  b.uncovered[c] = true;
+  b.uncover(c);
   if (!b.ismine[c]) check(c);
   wincheck();
 }
@@ -25,7 +25,7 @@ void Game::check(int c) {
       if (b.near[n] == 0) {
         removebox(n);
       } else {
-        b.uncovered[n] = true;
+        b.uncover(n);
         boxload(n, pic::kUncovered + b.near[n]);
       }
     }

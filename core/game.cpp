@@ -101,6 +101,7 @@ void Game::imageload() {
       b.mark[i] = kNoMark;
     }
   }
+  b.covered = cells();
   showCounter();
   for (int k = 4; k <= 6; ++k) boxload(cells() + k, pic::kDigit0);
 }

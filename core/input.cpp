@@ -31,7 +31,7 @@ void Game::Box_MouseUp(int index, int button) {
     }
     boxload(index, pic::kUncovered + b.near[index]);
     if (b.near[index] == 0) removebox(index);
-    b.uncovered[index] = true;
+    b.uncover(index);
     wincheck();
   } else if (button == kRight) {
     switch (b.mark[index]) {

@@ -5,10 +5,7 @@
 namespace klandor {
 
 void Game::wincheck() {
-  int covered = 0;
-  for (int i = 1; i <= cells(); ++i)
-    if (!b.uncovered[i]) ++covered;
-  if (covered != m.totalmines) return;
+  if (b.covered != m.totalmines) return;
 
   b.won = true;
   b.playing = false;

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <ostream>
+#include <utility>
 
 #include "tests/core/game_fixture.h"
 
@@ -94,6 +95,39 @@ TEST_F(WinTest, AFlaggedSafeCellBlocksTheWinUntilItIsUncovered) {
   EXPECT_EQ(game.box[57], pic::kFlag);
   EXPECT_EQ(game.box[49], pic::kCovered);
   EXPECT_EQ(counter(), shown(0, 0, 9));
+}
+
+// The win test reads a running count of the covered cells; every way a board
+// is begun or played keeps it equal to a recount.
+TEST_F(WinTest, TheCountOfCoveredCellsMatchesARecountOnEveryPath) {
+  layMines(walledBoard());
+  click(1);   // a cascade that stops at the wall
+  click(49);  // a mine
+  EXPECT_EQ(game.b.covered, coveredCount()) << "after a loss";
+
+  const std::pair<const char*, std::function<void()>> paths[] = {
+      {"New Game", [this] { game.mnuNew_Click(); }},
+      {"Expert", [this] { game.mnuHard_Click(); }},
+      {"Custom", [this] { game.customFieldOk(30, 24, 10); }},
+      {"Beginner", [this] { game.mnuBeginner_Click(); }},
+      {"Color", [this] { game.mnuColor_Click(); }},
+      {"a tile set", [this] { game.mnuTile_Click(Menu::mnuTileDice); }},
+      {"the face",
+       [this] {
+         game.Smile_MouseDown();
+         game.Smile_MouseUp();
+       }},
+  };
+  for (const auto& [name, path] : paths) {
+    path();
+    EXPECT_EQ(game.b.covered, coveredCount()) << "a new board after " << name;
+    layMinesLast();
+    click(cells() - settings.totalmines);  // a numbered cell
+    EXPECT_EQ(game.b.covered, coveredCount()) << "a numbered cell after " << name;
+    click(1);  // opens the rest and wins
+    EXPECT_EQ(game.b.covered, coveredCount()) << "the cascade after " << name;
+    EXPECT_TRUE(game.b.won);
+  }
 }
 
 }  // namespace

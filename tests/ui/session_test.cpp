@@ -103,7 +103,8 @@ TEST_F(SessionTest, AWinWithTheClockRunningShowsTheWonBoardBehindThePrompt) {
 TEST_F(SessionTest, AButtonHeldThroughTheRecordPromptLetsGoOfItsCell) {
   mineBottomRow();
   Game& g = session.game();
-  for (int c = 2; c <= g.cells(); ++c) g.b.uncovered[c] = !g.b.ismine[c];
+  for (int c = 2; c <= g.cells(); ++c)
+    if (!g.b.ismine[c]) g.b.uncover(c);
   const Rect cell = view()->layout().boxRect(1);
   const QPoint at(cell.x + cell.w / 2, cell.y + cell.h / 2);
   EXPECT_CALL(prompts, inputBox(_, _, _)).WillOnce([&] {
