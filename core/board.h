@@ -54,4 +54,27 @@ constexpr int cellIndex(int across, int x, int y) { return y * across + x + 1; }
 constexpr int cellColumn(int across, int index) { return (index - 1) % across; }
 constexpr int cellRow(int across, int index) { return (index - 1) / across; }
 
+// The eight neighbours of a cell as steps in columns and rows, in the order
+// a routine visits them.
+struct Step {
+  int dx, dy;
+};
+using Neighbours = std::array<Step, 8>;
+
+// Calls visit(n) for each neighbour n of the cell in column x, row y of an
+// across x down board, in the given order. The board does not wrap: a
+// neighbour past an edge is no cell.
+template <typename Visit>
+void forNeighbours(int across, int down, int x, int y, const Neighbours& order, Visit visit) {
+  const int cell = cellIndex(across, x, y);
+  const bool left = x > 0, right = x < across - 1, up = y > 0, below = y < down - 1;
+  // Unrolled, each step folds into a test of one or two of these edges: the
+  // cascade runs this walk for every cell it opens.
+#pragma GCC unroll 8
+  for (const Step& s : order) {
+    const bool onBoard = (s.dx == 0 || (s.dx < 0 ? left : right)) && (s.dy == 0 || (s.dy < 0 ? up : below));
+    if (onBoard) visit(cell + s.dy * across + s.dx);
+  }
+}
+
 }  // namespace klandor

@@ -12,24 +12,20 @@ void Game::removebox(int c) {
   wincheck();
 }
 
+// Column by column from the left, top to bottom within each column.
+constexpr Neighbours kSweepOrder = {{{-1, -1}, {-1, 0}, {-1, 1}, {0, -1}, {0, 1}, {1, -1}, {1, 0}, {1, 1}}};
+
 void Game::check(int c) {
   const int a = m.across;
-  const int row = (c - 1) / a + 1;
-  const int column = c - a * (row - 1);
-  // Column by column, top to bottom; the grid does not wrap.
-  for (int xx = column - 1; xx <= column + 1; ++xx) {
-    for (int yy = row - 1; yy <= row + 1; ++yy) {
-      if (xx < 1 || xx > a || yy < 1 || yy > m.down) continue;
-      const int n = xx + a * (yy - 1);
-      if (b.uncovered[n]) continue;
-      if (b.near[n] == 0) {
-        removebox(n);
-      } else {
-        b.uncover(n);
-        boxload(n, pic::kUncovered + b.near[n]);
-      }
+  forNeighbours(a, m.down, cellColumn(a, c), cellRow(a, c), kSweepOrder, [this](int n) {
+    if (b.uncovered[n]) return;
+    if (b.near[n] == 0) {
+      removebox(n);
+    } else {
+      b.uncover(n);
+      boxload(n, pic::kUncovered + b.near[n]);
     }
-  }
+  });
 }
 
 }  // namespace klandor

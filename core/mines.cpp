@@ -22,22 +22,16 @@ void Game::mineset(int exclude) {
   }
 }
 
+// Left, right, above, below, then the corners: above and below on the left,
+// above and below on the right.
+constexpr Neighbours kCountOrder = {{{-1, 0}, {1, 0}, {0, -1}, {0, 1}, {-1, -1}, {-1, 1}, {1, -1}, {1, 1}}};
+
 void Game::minecheck() {
-  const int a = m.across;
-  for (int x = 0; x < a; ++x) {
+  for (int x = 0; x < m.across; ++x) {
     for (int y = 0; y < m.down; ++y) {
-      const int cell = cellIndex(a, x, y);
-      const bool left = x > 0, right = x < a - 1, up = y > 0, below = y < m.down - 1;
       int count = 0;
-      if (left && b.ismine[cell - 1]) ++count;
-      if (right && b.ismine[cell + 1]) ++count;
-      if (up && b.ismine[cell - a]) ++count;
-      if (below && b.ismine[cell + a]) ++count;
-      if (left && up && b.ismine[cell - a - 1]) ++count;
-      if (left && below && b.ismine[cell + a - 1]) ++count;
-      if (right && up && b.ismine[cell - a + 1]) ++count;
-      if (right && below && b.ismine[cell + a + 1]) ++count;
-      b.near[cell] = count;
+      forNeighbours(m.across, m.down, x, y, kCountOrder, [&](int n) { count += b.ismine[n] ? 1 : 0; });
+      b.near[cellIndex(m.across, x, y)] = count;
     }
   }
 }
