@@ -13,9 +13,6 @@ namespace {
 
 using namespace colour;
 
-constexpr int kWidth = 11;
-constexpr int kHeight = 21;
-
 // One line of a segment: a row (x from..to) or a column (y from..to).
 struct Run {
   bool isRow;
@@ -78,7 +75,7 @@ void drawSegment(Canvas& c, const Segment& segment, bool lit) {
 
 void addDigits(Catalogue& catalogue) {
   for (std::size_t d = 0; d < kLit.size(); ++d) {
-    Canvas c(kWidth, kHeight, kBlack);
+    Canvas c(pic::kDigitWidth, pic::kDigitHeight, kBlack);
     for (std::size_t s = 0; s < kSegments.size(); ++s) drawSegment(c, kSegments[s], kLit[d][s] == '1');
     catalogue[pic::kDigit0 + static_cast<int>(d)] = c.picture();
   }

@@ -12,8 +12,7 @@ namespace {
 
 using namespace colour;
 
-constexpr int kButton = 25;       // side of the numbered faces
-constexpr int kInitialSide = 26;  // side of the face element's own face
+constexpr int kButton = 25;  // side of the numbered faces
 
 // The button's bevel; `size` is its side, the outermost ring is dark grey with
 // light grey corner pixels at the top right and bottom left.
@@ -129,7 +128,7 @@ void addFaces(Catalogue& catalogue) {
   catalogue[pic::kSurprised] = face(button(kButton, true), 3, 3, kSurprised);
   catalogue[pic::kLost] = face(button(kButton, true), 3, 3, kLostFace);
   catalogue[pic::kWon] = face(button(kButton, true), 3, 3, kWonFace);
-  catalogue[pic::kInitialFace] = face(button(kInitialSide, true), 4, 4, kSmiling);
+  catalogue[pic::kInitialFace] = face(button(pic::kInitialFaceSide, true), 4, 4, kSmiling);
 }
 
 }  // namespace klandor::res

@@ -15,11 +15,11 @@ namespace {
 
 using namespace colour;
 
-constexpr int kSide = 12;     // width of the side columns, height of the bottom band
-constexpr int kHeader = 55;   // height of the top band
+constexpr int kSide = pic::kFrameSide;
+constexpr int kHeader = pic::kHeaderHeight;
 
 Picture counterBox() {
-  Canvas c(41, 25, kBlack);
+  Canvas c(pic::kCounterBoxWidth, pic::kCounterBoxHeight, kBlack);
   c.row(0, 0, 39, kDarkGrey);
   c.column(0, 0, 23, kDarkGrey);
   c.column(40, 1, 24, kWhite);

@@ -13,7 +13,7 @@ namespace {
 
 using namespace colour;
 
-constexpr int kCell = 16;
+constexpr int kCell = pic::kCellSide;
 constexpr int kSet = pic::kMonochromeTiles;
 
 Canvas ground() {

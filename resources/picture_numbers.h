@@ -49,4 +49,13 @@ inline constexpr int kLandscapeTiles = 5000;
 inline constexpr int kDiceTiles = 6000;
 inline constexpr int kLargeColourTiles = 7000;  // 32 x 32 cells: drawn, never shown
 
+// The sizes in pixels that the pictures are drawn to and the window is laid
+// out by.
+inline constexpr int kCellSide = 16;
+inline constexpr int kDigitWidth = 11, kDigitHeight = 21;
+inline constexpr int kInitialFaceSide = 26;  // the face element's own face
+inline constexpr int kCounterBoxWidth = 41, kCounterBoxHeight = 25;
+inline constexpr int kFrameSide = 12;     // the side columns' width, the bottom band's height
+inline constexpr int kHeaderHeight = 55;  // the top band
+
 }  // namespace klandor::pic

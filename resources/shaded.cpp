@@ -18,7 +18,7 @@ namespace {
 
 using namespace colour;
 
-constexpr int kCell = 16;
+constexpr int kCell = pic::kCellSide;
 constexpr int kSet = pic::kShadedTiles;
 
 // The shade of each count as a tile of 2 x 2 pixels repeated over the cell.

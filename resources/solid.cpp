@@ -14,7 +14,7 @@ namespace {
 
 using namespace colour;
 
-constexpr int kCell = 16;
+constexpr int kCell = pic::kCellSide;
 constexpr int kSet = pic::kSolidTiles;
 
 // The fill of a cell with 0 to 8 neighbouring mines.

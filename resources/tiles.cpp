@@ -14,7 +14,7 @@ namespace {
 
 using namespace colour;
 
-constexpr int kCell = 16;
+constexpr int kCell = pic::kCellSide;
 
 // Light grey with a dotted black line on the right and bottom edges, so that
 // neighbouring cells show a dotted grid.

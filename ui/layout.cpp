@@ -6,31 +6,35 @@
 namespace klandor::ui {
 
 namespace {
-// Positions are designed in twips, 15 to a pixel, rounded to the nearest.
-constexpr int px(int twips) { return (twips + 7) / 15; }
+using pic::kCellSide, pic::kFrameSide, pic::kHeaderHeight;
 
-constexpr int kCellTwips = 240;
-constexpr int kDigitWidth = 11;
-constexpr int kDigitHeight = 21;
+// The counter boxes and the face stand 15 pixels down the top band.
+constexpr int kBandTop = 15;
+
+// The mine counter's box 16 pixels from the left, the clock's 35 pixels left
+// of the grid's right end.
+Rect counterBox(int across, bool clock) {
+  return {clock ? kCellSide * across - 35 : 16, kBandTop, pic::kCounterBoxWidth, pic::kCounterBoxHeight};
+}
 }  // namespace
 
-int Layout::clientWidth() const { return px(kCellTwips * across_ + 360); }
-int Layout::clientHeight() const { return px(kCellTwips * down_ + 1005); }
+int Layout::clientWidth() const { return kCellSide * across_ + 2 * kFrameSide; }
+int Layout::clientHeight() const { return kHeaderHeight + kCellSide * down_ + kFrameSide; }
 
 std::vector<Piece> Layout::background() const {
-  const int w = px(kCellTwips * across_), h = px(kCellTwips * down_);
-  const int right = px(kCellTwips * across_ + 180), bottom = px(kCellTwips * down_ + 825);
+  const int w = kCellSide * across_, h = kCellSide * down_;
+  const int side = kFrameSide, header = kHeaderHeight, right = side + w, bottom = header + h;
   return {
-      {pic::kFrameL, {0, 0, 12, 55}},
-      {pic::kFrameM, {12, 0, w, 55}},
-      {pic::kFrameR, {right, 0, 12, 55}},
-      {pic::kFrameW, {0, 55, 12, h}},
-      {pic::kFrameW, {right, 55, 12, h}},
-      {pic::kFrameCL, {0, bottom, 12, 12}},
-      {pic::kFrameB, {12, bottom, w, 12}},
-      {pic::kFrameCR, {right, bottom, 12, 12}},
-      {pic::kCounterBox, {px(240), px(225), 41, 25}},
-      {pic::kCounterBox, {px(kCellTwips * across_ - 525), px(225), 41, 25}},
+      {pic::kFrameL, {0, 0, side, header}},
+      {pic::kFrameM, {side, 0, w, header}},
+      {pic::kFrameR, {right, 0, side, header}},
+      {pic::kFrameW, {0, header, side, h}},
+      {pic::kFrameW, {right, header, side, h}},
+      {pic::kFrameCL, {0, bottom, side, side}},
+      {pic::kFrameB, {side, bottom, w, side}},
+      {pic::kFrameCR, {right, bottom, side, side}},
+      {pic::kCounterBox, counterBox(across_, false)},
+      {pic::kCounterBox, counterBox(across_, true)},
   };
 }
 
@@ -38,18 +42,18 @@ Rect Layout::boxRect(int index) const {
   const int cells = across_ * down_;
   if (index >= 1 && index <= cells) {
     const int x = cellColumn(across_, index), y = cellRow(across_, index);
-    return {px(kCellTwips * x + 180), px(kCellTwips * y + 820), 16, 16};
+    return {kFrameSide + kCellSide * x, kHeaderHeight + kCellSide * y, kCellSide, kCellSide};
   }
-  const int k = index - cells;
-  if (k >= 1 && k <= 3) return {px(195 * k + 75), px(250), kDigitWidth, kDigitHeight};
-  if (k >= 4 && k <= kDigitCells)
-    return {px(kCellTwips * across_ - 1275 + 195 * k), px(250), kDigitWidth, kDigitHeight};
-  return {};
+  const int k = index - cells - 1;  // 0..2 the mine counter, 3..5 the clock
+  if (k < 0 || k >= kDigitCells) return {};
+  // Two pixels inside the box and two pixels apart.
+  const Rect box = counterBox(across_, k >= 3);
+  return {box.x + 2 + (pic::kDigitWidth + 2) * (k % 3), box.y + 2, pic::kDigitWidth, pic::kDigitHeight};
 }
 
 Rect Layout::smileRect(int size) const {
-  // Placed once for the 26-pixel initial face; later faces keep the place.
-  return {px(120 * across_ - 15), px(225), size, size};
+  // Centred for the initial face; later faces keep its place.
+  return {(clientWidth() - pic::kInitialFaceSide) / 2, kBandTop, size, size};
 }
 
 Element Layout::elementAt(int x, int y, int smileSize) const {
@@ -57,8 +61,9 @@ Element Layout::elementAt(int x, int y, int smileSize) const {
   // Front to back: the digits, the cells, the face.
   for (int index = cells + kDigitCells; index > cells; --index)
     if (boxRect(index).contains(x, y)) return {Element::kBox, index};
-  const Rect grid{12, 55, 16 * across_, 16 * down_};
-  if (grid.contains(x, y)) return {Element::kBox, cellIndex(across_, (x - 12) / 16, (y - 55) / 16)};
+  const Rect grid{kFrameSide, kHeaderHeight, kCellSide * across_, kCellSide * down_};
+  if (grid.contains(x, y))
+    return {Element::kBox, cellIndex(across_, (x - grid.x) / kCellSide, (y - grid.y) / kCellSide)};
   if (smileRect(smileSize).contains(x, y)) return {Element::kSmile, 0};
   return {};
 }
