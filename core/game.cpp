@@ -107,7 +107,7 @@ void Game::imageload() {
 }
 
 void Game::boxload(int index, int picture) {
-  box[static_cast<std::size_t>(index)] = picture > 299 ? picture + m.tileset : picture;
+  box[static_cast<std::size_t>(index)] = picture >= pic::kUncovered ? picture + m.tileset : picture;
 }
 
 void Game::showCounter() {

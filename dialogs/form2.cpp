@@ -3,14 +3,14 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "resources/pictures.h"
 #include "images/picture_image.h"
+#include "resources/picture_numbers.h"
+#include "resources/pictures.h"
 
 namespace klandor {
 
 namespace {
 
-constexpr int kBackground = 600;
 constexpr int kTimeLeft = 1680, kNameLeft = 3240;
 constexpr std::array<int, 3> kRowTop = {480, 840, 1200};
 
@@ -36,7 +36,7 @@ Form2::Form2(Module1& settings, RecordEntry& records, Prompts& prompts, QWidget*
   Fram = new QLabel(this);
   Fram->setObjectName("Fram");
   Fram->move(px(120), px(120));
-  if (const res::Picture* picture = res::picture(kBackground)) {
+  if (const res::Picture* picture = res::picture(pic::kBestTimesBackground)) {
     Fram->setPixmap(QPixmap::fromImage(images::toImage(*picture)));
     Fram->resize(picture->width, picture->height);
   }

@@ -145,14 +145,14 @@ TEST_F(CommandsTest, ColorSwitchesCellPicturesAndKeepsTheLevel) {
   game.mnuColor_Click();
   EXPECT_FALSE(game.menu.checked(Menu::mnuColor));
   EXPECT_EQ(settings.tileset, pic::kMonochromeTiles);
-  EXPECT_EQ(game.box[1], 2400);
+  EXPECT_EQ(game.box[1], pic::kMonochromeTiles + pic::kCovered);
   EXPECT_EQ(counter(), shown(0, 4, 0));
   EXPECT_EQ(game.b.levelnum, 2);
   EXPECT_EQ(cells(), 256);
 
   layMines({1});
   click(2);
-  EXPECT_EQ(game.box[2], 2301);
+  EXPECT_EQ(game.box[2], pic::kMonochromeTiles + pic::kUncovered + 1);
 
   game.mnuColor_Click();
   EXPECT_TRUE(game.menu.checked(Menu::mnuColor));

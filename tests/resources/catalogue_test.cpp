@@ -20,15 +20,35 @@ struct Group {
   int height;
 };
 
-const std::vector<Group> kGroups = {
-    {100, 100, 26, 26},  {101, 105, 25, 25},  {200, 210, 11, 21},  {300, 308, 16, 16},
-    {400, 406, 16, 16},  {500, 500, 41, 25},  {501, 502, 12, 55},  {503, 503, 1, 55},
-    {504, 505, 12, 12},  {506, 506, 1, 12},   {507, 507, 12, 1},   {600, 600, 303, 100},
-    {1300, 1308, 16, 16}, {1400, 1406, 16, 16}, {2300, 2308, 16, 16}, {2400, 2406, 16, 16},
-    {3300, 3308, 16, 16}, {3400, 3406, 16, 16}, {4300, 4308, 16, 16}, {4400, 4406, 16, 16},
-    {5300, 5308, 16, 16}, {5400, 5406, 16, 16}, {6300, 6308, 16, 16}, {6400, 6406, 16, 16},
-    {7300, 7308, 32, 32}, {7400, 7406, 32, 32},
-};
+constexpr int kEight = pic::kUncovered + 8;  // the last numbered cell
+constexpr int kCellSets[] = {pic::kFlatTiles,      pic::kMonochromeTiles, pic::kSolidTiles,      pic::kShadedTiles,
+                             pic::kLandscapeTiles, pic::kDiceTiles,       pic::kLargeColourTiles};
+
+// In ascending order: the colour set's pictures with the rest, then every
+// other cell set by its offset.
+std::vector<Group> groups() {
+  std::vector<Group> g = {
+      {pic::kInitialFace, pic::kInitialFace, 26, 26},
+      {pic::kSmile, pic::kWon, 25, 25},
+      {pic::kDigit0, pic::kMinus, 11, 21},
+      {pic::kUncovered, kEight, 16, 16},
+      {pic::kCovered, pic::kQuestionPressed, 16, 16},
+      {pic::kCounterBox, pic::kCounterBox, 41, 25},
+      {pic::kFrameL, pic::kFrameR, 12, 55},
+      {pic::kFrameM, pic::kFrameM, 1, 55},
+      {pic::kFrameCL, pic::kFrameCR, 12, 12},
+      {pic::kFrameB, pic::kFrameB, 1, 12},
+      {pic::kFrameW, pic::kFrameW, 12, 1},
+      {pic::kBestTimesBackground, pic::kBestTimesBackground, 303, 100},
+  };
+  for (int set : kCellSets) {
+    const int side = set == pic::kLargeColourTiles ? 32 : 16;
+    g.push_back({set + pic::kUncovered, set + kEight, side, side});
+    g.push_back({set + pic::kCovered, set + pic::kQuestionPressed, side, side});
+  }
+  return g;
+}
+const std::vector<Group> kGroups = groups();
 
 TEST(PictureCatalogue, HoldsExactlyTheGamesNumbersInAscendingOrder) {
   std::vector<int> expected;
@@ -53,9 +73,17 @@ TEST(PictureCatalogue, EveryPictureHasItsStatedSizeAndOnlyPaletteIndices) {
 }
 
 TEST(PictureCatalogue, UnknownNumbersHaveNoPicture) {
-  for (int n : {0, 99, 106, 199, 211, 309, 407, 508, 601, 1309, 1407, 2309, 2407, 7309, 7407, 8300, 8400}) {
+  // Just outside each group, and the cells of an offset past the last set.
+  for (int n : {0, pic::kInitialFace - 1, pic::kWon + 1, pic::kDigit0 - 1, pic::kMinus + 1, kEight + 1,
+                pic::kQuestionPressed + 1, pic::kFrameW + 1, pic::kBestTimesBackground + 1}) {
     EXPECT_EQ(picture(n), nullptr) << n;
   }
+  for (int set : kCellSets) {
+    EXPECT_EQ(picture(set + kEight + 1), nullptr) << set;
+    EXPECT_EQ(picture(set + pic::kQuestionPressed + 1), nullptr) << set;
+  }
+  EXPECT_EQ(picture(pic::kLargeColourTiles + 1000 + pic::kUncovered), nullptr);
+  EXPECT_EQ(picture(pic::kLargeColourTiles + 1000 + pic::kCovered), nullptr);
 }
 
 TEST(WindowIcon, ComesAt16And32PixelsWithAMaskOfTheSameSize) {

@@ -22,7 +22,7 @@ void expectColour(int number, const Pixels& pixels, std::uint8_t colour) {
   for (const auto& [x, y] : pixels) EXPECT_EQ(pic(number).at(x, y), colour) << where(number, x, y);
 }
 
-// The outline of the disc of 101, as (x, y).
+// The outline of the disc of pic::kSmile, as (x, y).
 Pixels discOutline() {
   Pixels p;
   for (int x = 9; x <= 13; ++x) p.insert(p.end(), {{x, 3}, {x, 19}});

@@ -52,7 +52,7 @@ TEST(ColourTiles, NumeralsKeepToTheirBandInTheirOwnColour) {
     EXPECT_EQ(coloursIn(number, 4, 3, 10, 3).count(ink[n - 1]), 1u) << n;
     EXPECT_EQ(coloursIn(number, 4, bottom, 10, bottom).count(ink[n - 1]), 1u) << n;
   }
-  for (int x = 4; x <= 10; ++x) EXPECT_EQ(pic(301).at(x, 11), x >= 5 ? kBlue : kLightGrey) << x;
+  for (int x = 4; x <= 10; ++x) EXPECT_EQ(pic(pic::kUncovered + 1).at(x, 11), x >= 5 ? kBlue : kLightGrey) << x;
 }
 
 TEST(ColourTiles, CoveredTileIsRaised) {
@@ -104,7 +104,7 @@ TEST(ColourTiles, MineHasSpikesTipsSofteningAndAHighlight) {
   expectGroundOutside(n, pic::kUncovered, 2, 2, 12, 12);
 }
 
-// The exploded mine is 402 on red: light grey turns red, dark grey dark red,
+// The exploded mine is the mine on red: light grey turns red, dark grey dark red,
 // and the dotted grid line on row and column 15 stays.
 TEST(ColourTiles, ExplodedMineIsTheMineOnRedWithTheGridLineKept) {
   for (int y = 0; y < 16; ++y) {
@@ -160,7 +160,8 @@ TEST(ColourTiles, QuestionMarkIsBlueAndNavyAndThePressedOneNavyOnePixelRight) {
 }
 
 TEST(MonochromeTiles, UseOnlyBlackAndWhite) {
-  for (int n = kMono + 300; n <= kMono + 406; n = n == kMono + 308 ? kMono + 400 : n + 1) {
+  for (int n = kMono + pic::kUncovered; n <= kMono + pic::kQuestionPressed;
+       n = n == kMono + pic::kUncovered + 8 ? kMono + pic::kCovered : n + 1) {
     EXPECT_EQ(coloursIn(n, 0, 0, 15, 15), (std::set<std::uint8_t>{kBlack, kWhite})) << n;
   }
 }

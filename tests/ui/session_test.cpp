@@ -77,7 +77,7 @@ TEST_F(SessionTest, AWonBeginnerGameRecordsItsTimeThroughTheWindow) {
   expectPromptOverTheWonBoard(1);
   click(1);  // the clock shows 1 and the whole board opens: won at the first release, in 1 second
 
-  EXPECT_EQ(session.game().smile, 105);
+  EXPECT_EQ(session.game().smile, pic::kWon);
   EXPECT_EQ(test::readBytes(dir / "minebs.txt"), "\"  1999999Ann     MrNobodyMrNobody\"\r\n");
   ASSERT_NE(session.form2(), nullptr);
   EXPECT_TRUE(session.form2()->isVisible());
