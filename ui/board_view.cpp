@@ -40,7 +40,28 @@ void BoardView::relayout() {
   drawnBox_ = game_.box;
   drawnSmile_ = game_.smile;
   drawnLoads_ = game_.loads;
+  recompose();
   update();
+}
+
+void BoardView::recompose() {
+  const QRect client(0, 0, layout_.clientWidth(), layout_.clientHeight());
+  const qreal ratio = devicePixelRatio();
+  composed_ = QImage(client.size() * ratio, QImage::Format_RGB32);
+  composed_.setDevicePixelRatio(ratio);
+  compose(client);
+}
+
+void BoardView::compose(const QRect& area) {
+  QPainter painter(&composed_);
+  painter.setClipRect(area);
+  auto place = [&](int picture, const Rect& where) {
+    const QRect target = toQRect(where);
+    if (target.intersects(area)) painter.drawPixmap(target, pictures_.pixmap(picture));
+  };
+  for (const Piece& piece : layout_.background()) place(piece.picture, piece.rect);
+  place(drawnSmile_, layout_.smileRect(smileSize()));
+  for (int i = 1; i <= drawnElements(); ++i) place(drawnBox_[static_cast<std::size_t>(i)], layout_.boxRect(i));
 }
 
 void BoardView::sync() {
@@ -48,30 +69,32 @@ void BoardView::sync() {
     relayout();
     return;
   }
+  // A smaller face uncovers the band behind the larger one.
+  if (drawnSmile_ != game_.smile) {
+    const QRect was = toQRect(layout_.smileRect(smileSize()));
+    drawnSmile_ = game_.smile;
+    const QRect area = was | toQRect(layout_.smileRect(smileSize()));
+    compose(area);
+    update(area);
+  }
+  // Cells and digits lie in front of everything else: each is drawn alone.
+  QPainter painter;
   for (int i = 1; i <= game_.elements(); ++i) {
     const auto slot = static_cast<std::size_t>(i);
-    if (drawnBox_[slot] != game_.box[slot]) {
-      drawnBox_[slot] = game_.box[slot];
-      update(toQRect(layout_.boxRect(i)));
-    }
-  }
-  if (drawnSmile_ != game_.smile) {
-    update(toQRect(layout_.smileRect(smileSize())));
-    drawnSmile_ = game_.smile;
-    update(toQRect(layout_.smileRect(smileSize())));
+    if (drawnBox_[slot] == game_.box[slot]) continue;
+    drawnBox_[slot] = game_.box[slot];
+    const QRect where = toQRect(layout_.boxRect(i));
+    if (!painter.isActive()) painter.begin(&composed_);
+    painter.drawPixmap(where, pictures_.pixmap(drawnBox_[slot]));
+    update(where);
   }
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
-  QPainter painter(this);
+  const qreal ratio = devicePixelRatio();
+  if (composed_.devicePixelRatio() != ratio) recompose();  // moved to a screen of another density
   const QRect dirty = event->rect();
-  auto place = [&](int picture, const Rect& where) {
-    const QRect target = toQRect(where);
-    if (target.intersects(dirty)) painter.drawPixmap(target, pictures_.pixmap(picture));
-  };
-  for (const Piece& piece : layout_.background()) place(piece.picture, piece.rect);
-  place(drawnSmile_, layout_.smileRect(smileSize()));
-  for (int i = 1; i <= drawnElements(); ++i) place(drawnBox_[static_cast<std::size_t>(i)], layout_.boxRect(i));
+  QPainter(this).drawImage(dirty, composed_, QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
 }
 
 bool BoardView::event(QEvent* event) {

@@ -3,6 +3,7 @@
 // It paints what the game holds and forwards the mouse to the element under
 // it; the game decides everything.
 
+#include <QImage>
 #include <QWidget>
 #include <array>
 
@@ -42,15 +43,21 @@ class BoardView : public QWidget {
   bool holding();
   // Ends a capture whose release can no longer come.
   void letGo();
+  // Composes the whole client area afresh at the screen's density.
+  void recompose();
+  // Draws every element on `area` into the composed image, back to front.
+  void compose(const QRect& area);
 
   Game& game_;
   Layout layout_;
   images::PictureCache pictures_;
 
-  // What the screen shows now, to find what changed.
+  // What the screen shows now, to find what changed, and the client area
+  // composed from it at the screen's density: a paint only copies from it.
   std::array<int, kMaxElements> drawnBox_{};
   int drawnSmile_ = 0;
   unsigned drawnLoads_ = 0;
+  QImage composed_;
 
   // The element that took the first press keeps every press and release
   // until the last button is up, or until the board can no longer get that
