@@ -79,6 +79,7 @@ void checkInvariants(const Game& game) {
   const int tiles = game.m.tileset;
   check(inCatalogue(game.smile), "the face shows a picture the catalogue has");
   int flags = 0;
+  int covered = 0;
   bool safeCovered = false;
   bool mineHit = false;
   for (int i = 1; i <= game.cells(); ++i) {
@@ -93,6 +94,7 @@ void checkInvariants(const Game& game) {
     else
       check(shown >= tiles + pic::kCovered, "a covered cell shows no count");
     flags += b.mark[i] == kFlagMark ? 1 : 0;
+    covered += b.uncovered[i] ? 0 : 1;
     safeCovered |= !b.ismine[i] && !b.uncovered[i];
     mineHit |= shown == tiles + pic::kMineHit;
   }
@@ -107,7 +109,7 @@ void checkInvariants(const Game& game) {
     check(!b.playing, "a won game is not playing");
   }
   if (mineHit || game.smile == pic::kLost) check(!b.playing, "a lost game is not playing");
-  // Once the game keeps a running count of covered cells, it must equal a recount here.
+  check(b.covered == covered, "the running count of covered cells equals a recount");
 }
 
 constexpr int kButtons[] = {kLeft, kRight, kMiddle};
