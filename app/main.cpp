@@ -1,9 +1,11 @@
-// Klandor: starts the game on Beginner with the colour tiles. It takes no
-// arguments; the best times live in the user's data folder.
+// Klandor: starts the game on Beginner with the colour tiles, in the
+// player's language. It takes no arguments; the best times live in the
+// user's data folder.
 #include <QApplication>
 
 #include "dialogs/best_times_path.h"
 #include "dialogs/qt_prompts.h"
+#include "translations/language.h"
 #include "ui/session.h"
 
 int main(int argc, char* argv[]) {
@@ -12,6 +14,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Klandor");
   QGuiApplication::setDesktopFileName("org.klandor.Klandor");
+  const klandor::Translation translation(klandor::playerLocale());
 
   klandor::QtPrompts prompts;
   klandor::ui::Session session(klandor::bestTimesPath(), prompts);

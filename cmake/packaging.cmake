@@ -29,5 +29,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The library dependencies are read from the executable by dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The game's own translations are built in; Qt's give its standard buttons
+# the same language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 
 include(CPack)

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "resources/translatable.h"
+
 namespace klandor {
 
 enum class Menu : int {
@@ -44,41 +46,44 @@ struct MenuDesign {
   Menu item;
   Menu parent;  // the item itself for a menu of the bar
   std::string_view name;
-  std::string_view caption;  // "&" before the access key; "-" a separator
+  std::string_view caption;  // "&" before the access key; "-" a separator;
+                             // English, translated by the shell in kMenuContext
   bool checkable;            // has room for a check mark
   bool checked;
   bool enabled;
   std::string_view shortcut;  // empty when none
 };
 
+inline constexpr char kMenuContext[] = "Menu";
+
 // item, parent, name, caption, checkable, checked, enabled, shortcut
 inline constexpr std::array<MenuDesign, kMenuItems> kMenuDesign = {{
-    {Menu::mnuGame, Menu::mnuGame, "mnuGame", "&Game", false, false, true, ""},
-    {Menu::mnuNew, Menu::mnuGame, "mnuNew", "&New Game", false, false, true, "F2"},
+    {Menu::mnuGame, Menu::mnuGame, "mnuGame", KLANDOR_TR_NOOP("Menu", "&Game"), false, false, true, ""},
+    {Menu::mnuNew, Menu::mnuGame, "mnuNew", KLANDOR_TR_NOOP("Menu", "&New Game"), false, false, true, "F2"},
     {Menu::mnuSep1, Menu::mnuGame, "mnuSep1", "-", false, false, true, ""},
-    {Menu::mnuBeginner, Menu::mnuGame, "mnuBeginner", "&Beginner", true, true, true, ""},
-    {Menu::mnuIntermediate, Menu::mnuGame, "mnuIntermediate", "&Intermediate", true, false, true, ""},
-    {Menu::mnuHard, Menu::mnuGame, "mnuHard", "&Expert", true, false, true, ""},
-    {Menu::mnuCustom, Menu::mnuGame, "mnuCustom", "&Custom...", true, false, true, ""},
+    {Menu::mnuBeginner, Menu::mnuGame, "mnuBeginner", KLANDOR_TR_NOOP("Menu", "&Beginner"), true, true, true, ""},
+    {Menu::mnuIntermediate, Menu::mnuGame, "mnuIntermediate", KLANDOR_TR_NOOP("Menu", "&Intermediate"), true, false, true, ""},
+    {Menu::mnuHard, Menu::mnuGame, "mnuHard", KLANDOR_TR_NOOP("Menu", "&Expert"), true, false, true, ""},
+    {Menu::mnuCustom, Menu::mnuGame, "mnuCustom", KLANDOR_TR_NOOP("Menu", "&Custom..."), true, false, true, ""},
     {Menu::mnuSep2, Menu::mnuGame, "mnuSep2", "-", false, false, true, ""},
-    {Menu::mnuMarks, Menu::mnuGame, "mnuMarks", "&Marks (?)", true, false, true, ""},
-    {Menu::mnuColor, Menu::mnuGame, "mnuColor", "Co&lor", true, false, true, ""},
-    {Menu::mnuTiles, Menu::mnuGame, "mnuTiles", "Tile &Set", false, false, true, ""},
-    {Menu::mnuTileColor, Menu::mnuTiles, "mnuTileColor", "&Color", true, false, true, ""},
-    {Menu::mnuTileMono, Menu::mnuTiles, "mnuTileMono", "&Monochrome", true, false, true, ""},
-    {Menu::mnuTileFlat, Menu::mnuTiles, "mnuTileFlat", "&Flat", true, false, true, ""},
-    {Menu::mnuTileSolid, Menu::mnuTiles, "mnuTileSolid", "&Solid Color", true, false, true, ""},
-    {Menu::mnuTileShaded, Menu::mnuTiles, "mnuTileShaded", "S&haded", true, false, true, ""},
-    {Menu::mnuTileLandscape, Menu::mnuTiles, "mnuTileLandscape", "&Landscape", true, false, true, ""},
-    {Menu::mnuTileDice, Menu::mnuTiles, "mnuTileDice", "&Dice", true, false, true, ""},
+    {Menu::mnuMarks, Menu::mnuGame, "mnuMarks", KLANDOR_TR_NOOP("Menu", "&Marks (?)"), true, false, true, ""},
+    {Menu::mnuColor, Menu::mnuGame, "mnuColor", KLANDOR_TR_NOOP("Menu", "Co&lor"), true, false, true, ""},
+    {Menu::mnuTiles, Menu::mnuGame, "mnuTiles", KLANDOR_TR_NOOP("Menu", "Tile &Set"), false, false, true, ""},
+    {Menu::mnuTileColor, Menu::mnuTiles, "mnuTileColor", KLANDOR_TR_NOOP("Menu", "&Color"), true, false, true, ""},
+    {Menu::mnuTileMono, Menu::mnuTiles, "mnuTileMono", KLANDOR_TR_NOOP("Menu", "&Monochrome"), true, false, true, ""},
+    {Menu::mnuTileFlat, Menu::mnuTiles, "mnuTileFlat", KLANDOR_TR_NOOP("Menu", "&Flat"), true, false, true, ""},
+    {Menu::mnuTileSolid, Menu::mnuTiles, "mnuTileSolid", KLANDOR_TR_NOOP("Menu", "&Solid Color"), true, false, true, ""},
+    {Menu::mnuTileShaded, Menu::mnuTiles, "mnuTileShaded", KLANDOR_TR_NOOP("Menu", "S&haded"), true, false, true, ""},
+    {Menu::mnuTileLandscape, Menu::mnuTiles, "mnuTileLandscape", KLANDOR_TR_NOOP("Menu", "&Landscape"), true, false, true, ""},
+    {Menu::mnuTileDice, Menu::mnuTiles, "mnuTileDice", KLANDOR_TR_NOOP("Menu", "&Dice"), true, false, true, ""},
     {Menu::mnuSep3, Menu::mnuGame, "mnuSep3", "-", false, false, true, ""},
-    {Menu::mnuBest, Menu::mnuGame, "mnuBest", "Best &Times...", false, false, true, ""},
+    {Menu::mnuBest, Menu::mnuGame, "mnuBest", KLANDOR_TR_NOOP("Menu", "Best &Times..."), false, false, true, ""},
     {Menu::mnuSep4, Menu::mnuGame, "mnuSep4", "-", false, false, true, ""},
-    {Menu::mnuExit, Menu::mnuGame, "mnuExit", "E&xit", false, false, true, ""},
-    {Menu::mnuHelp, Menu::mnuHelp, "mnuHelp", "&Help", false, false, true, ""},
-    {Menu::mnuHelpT, Menu::mnuHelp, "mnuHelpT", "&Help Topics", false, false, false, ""},
+    {Menu::mnuExit, Menu::mnuGame, "mnuExit", KLANDOR_TR_NOOP("Menu", "E&xit"), false, false, true, ""},
+    {Menu::mnuHelp, Menu::mnuHelp, "mnuHelp", KLANDOR_TR_NOOP("Menu", "&Help"), false, false, true, ""},
+    {Menu::mnuHelpT, Menu::mnuHelp, "mnuHelpT", KLANDOR_TR_NOOP("Menu", "&Help Topics"), false, false, false, ""},
     {Menu::mnuSep5, Menu::mnuHelp, "mnuSep5", "-", false, false, true, ""},
-    {Menu::mnuAbout, Menu::mnuHelp, "mnuAbout", "&About Klandor", false, false, true, ""},
+    {Menu::mnuAbout, Menu::mnuHelp, "mnuAbout", KLANDOR_TR_NOOP("Menu", "&About Klandor"), false, false, true, ""},
 }};
 
 constexpr bool inItemOrder() {

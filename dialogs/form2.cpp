@@ -3,9 +3,8 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "images/picture_image.h"
-#include "resources/picture_numbers.h"
-#include "resources/pictures.h"
+#include "images/best_background.h"
+#include "records/leading_number.h"
 
 namespace klandor {
 
@@ -28,18 +27,17 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, i
 Form2::Form2(Module1& settings, RecordEntry& records, Prompts& prompts, QWidget* mainWindow)
     : GameDialog(mainWindow, px(4830), px(2265)), settings_(settings), records_(records), prompts_(prompts) {
   setWindowTitle("Best Times");
-  Reset = button(this, "Reset", "&Reset Scores", 2160);
-  OK = button(this, "OK", "OK", 3480);
+  Reset = button(this, "Reset", tr("&Reset Scores"), 2160);
+  OK = button(this, "OK", tr("OK"), 3480);
   connect(Reset, &QPushButton::clicked, this, &Form2::Reset_Click);
   connect(OK, &QPushButton::clicked, this, &Form2::OK_Click);
 
   Fram = new QLabel(this);
   Fram->setObjectName("Fram");
   Fram->move(px(120), px(120));
-  if (const res::Picture* picture = res::picture(pic::kBestTimesBackground)) {
-    Fram->setPixmap(QPixmap::fromImage(images::toImage(*picture)));
-    Fram->resize(picture->width, picture->height);
-  }
+  const QImage background = images::bestTimesBackground();
+  Fram->setPixmap(QPixmap::fromImage(background));
+  Fram->resize(background.size());
   Fram->lower();
 
   for (int i = 0; i < 6; ++i) {
@@ -72,7 +70,7 @@ void Form2::closeByFrame() { OK_Click(); }
 void Form2::Reset_Click() {
   if (!prompts_.confirm(kResetQuestion, kResetTitle)) return;
   for (int i = 0; i < 3; ++i) {
-    setCaption(i, "999 seconds");
+    setCaption(i, timeCaption("999"));
     setCaption(i + 3, "MrNobody");
   }
   records_.resetScores(settings_);
@@ -83,9 +81,16 @@ void Form2::Reset_Click() {
 void Form2::showBest() {
   for (int level = 1; level <= 3; ++level) {
     const std::string_view line = settings_.bestline;
-    setCaption(level - 1, latin1(field(line, timeOffset(level), kTimeWidth)) + " seconds");
+    setCaption(level - 1, timeCaption(field(line, timeOffset(level), kTimeWidth)));
     setCaption(level + 2, latin1(field(line, nameOffset(level), kNameWidth)));
   }
+}
+
+// A time field as bestline holds it, then its unit in the player's
+// language, in the plural the number asks for.
+QString Form2::timeCaption(std::string_view field) {
+  const int seconds = static_cast<int>(leadingNumber(field));
+  return tr("%1 seconds", "a time of the table; %1 is the time field, three characters", seconds).arg(latin1(field));
 }
 
 // The labels size themselves to their text.

@@ -29,6 +29,7 @@ class Form2 final : public GameDialog {
   void closeByFrame() override;
   void showBest();
   void setCaption(int element, const QString& caption);
+  static QString timeCaption(std::string_view field);
 
   Module1& settings_;
   RecordEntry& records_;
@@ -39,7 +40,7 @@ class Form2 final : public GameDialog {
   QLabel* Fram;
 };
 
-inline constexpr char kResetQuestion[] = "Are you sure?";
-inline constexpr char kResetTitle[] = "Reset?";
+inline constexpr char kResetQuestion[] = QT_TRANSLATE_NOOP("Prompts", "Are you sure?");
+inline constexpr char kResetTitle[] = QT_TRANSLATE_NOOP("Prompts", "Reset?");
 
 }  // namespace klandor

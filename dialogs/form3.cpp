@@ -29,16 +29,16 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, int top
 
 Form3::Form3(const Module1& settings, QWidget* mainWindow, Accept accept)
     : GameDialog(mainWindow, px(3375), px(1650)), accept_(std::move(accept)) {
-  setWindowTitle("Custom Field");
-  OK = place(new QPushButton("OK", this), "OK", 2125, 240, 1095, 300);
+  setWindowTitle(tr("Custom Field"));
+  OK = place(new QPushButton(tr("OK"), this), "OK", 2125, 240, 1095, 300);
   Acr = box(this, "Acr", 720, settings.across);
   Dwn = box(this, "Dwn", 240, settings.down);
   TM = box(this, "TM", 1200, settings.totalmines);
-  Cancel = place(new QPushButton("Cancel", this), "Cancel", 2125, 600, 1095, 300);
-  HLabel = label(this, "HLabel", "&Height:", 240, Dwn);
+  Cancel = place(new QPushButton(tr("Cancel"), this), "Cancel", 2125, 600, 1095, 300);
+  HLabel = label(this, "HLabel", tr("&Height:"), 240, Dwn);
   HLabel->adjustSize();  // sizes itself to its text
-  WLabel = label(this, "WLabel", "&Width:", 720, Acr);
-  Label1 = label(this, "Label1", "&Mines:", 1200, TM);
+  WLabel = label(this, "WLabel", tr("&Width:"), 720, Acr);
+  Label1 = label(this, "Label1", tr("&Mines:"), 1200, TM);
 
   setTabOrder(OK, Acr);
   setTabOrder(Acr, Dwn);

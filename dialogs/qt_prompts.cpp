@@ -4,11 +4,16 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "translations/language.h"
+
 namespace klandor {
 
 namespace {
 
-QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+// A message or title in the player's language.
+QString text(const std::string& english) { return translated(kPromptsContext, english); }
+// A reply or detail, shown as it is.
+QString data(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
 
@@ -16,7 +21,7 @@ std::string QtPrompts::inputBox(const std::string& prompt, const std::string& ti
                                 const std::string& defaultReply) {
   bool ok = false;
   const QString reply = QInputDialog::getText(QApplication::activeWindow(), text(title), text(prompt),
-                                              QLineEdit::Normal, text(defaultReply), &ok);
+                                              QLineEdit::Normal, data(defaultReply), &ok);
   return ok ? reply.toStdString() : std::string();
 }
 
@@ -26,8 +31,8 @@ bool QtPrompts::confirm(const std::string& message, const std::string& title) {
   return box.exec() == QMessageBox::Ok;
 }
 
-void QtPrompts::warn(const std::string& title, const std::string& message) {
-  QMessageBox::warning(QApplication::activeWindow(), text(title), text(message));
+void QtPrompts::warn(const std::string& title, const std::string& message, const std::string& detail) {
+  QMessageBox::warning(QApplication::activeWindow(), text(title), text(message).arg(data(detail)));
 }
 
 }  // namespace klandor

@@ -11,7 +11,7 @@ class QtPrompts final : public Prompts {
   std::string inputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultReply) override;
   bool confirm(const std::string& message, const std::string& title) override;
-  void warn(const std::string& title, const std::string& message) override;
+  void warn(const std::string& title, const std::string& message, const std::string& detail) override;
 };
 
 }  // namespace klandor

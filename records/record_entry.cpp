@@ -32,8 +32,7 @@ void RecordEntry::resetScores(Module1& settings) { report(file_.reset(settings.b
 void RecordEntry::report(const WriteResult& result) {
   if (!result || warned_) return;
   warned_ = true;
-  prompts_.warn(kSaveFailedTitle, "The best times could not be saved.\n\n" + result->message +
-                                      "\n\nThey are kept until the game is closed.");
+  prompts_.warn(kSaveFailedTitle, kSaveFailedMessage, result->message);
 }
 
 }  // namespace klandor

@@ -37,9 +37,13 @@ class RecordEntry final : public Records {
   std::optional<unsigned> enteredLoad_;  // the board whose win was entered last
 };
 
-inline constexpr char kRecordPrompt[] = "You have the fastest time for this level. Please type your name:";
-inline constexpr char kRecordTitle[] = "Congratulations";
-inline constexpr char kDefaultName[] = "MrNobody";
-inline constexpr char kSaveFailedTitle[] = "Best Times";
+inline constexpr char kRecordPrompt[] =
+    KLANDOR_TR_NOOP("Prompts", "You have the fastest time for this level. Please type your name:");
+inline constexpr char kRecordTitle[] = KLANDOR_TR_NOOP("Prompts", "Congratulations");
+inline constexpr char kDefaultName[] = "MrNobody";  // a name, not translated
+inline constexpr char kSaveFailedTitle[] = KLANDOR_TR_NOOP("Prompts", "Best Times");
+// "%1" is the system's reason.
+inline constexpr char kSaveFailedMessage[] =
+    KLANDOR_TR_NOOP("Prompts", "The best times could not be saved.\n\n%1\n\nThey are kept until the game is closed.");
 
 }  // namespace klandor

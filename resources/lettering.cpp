@@ -611,6 +611,9 @@ std::u32string characters(std::string_view utf8) {
   return out;
 }
 
+// A blank, breaking or not, takes the font's space and no glyph.
+bool blank(char32_t c) { return c == U' ' || c == U'\u00A0'; }
+
 const Art& glyph(const Font& font, char32_t c) {
   const auto it = font.glyphs.find(c);
   if (it == font.glyphs.end()) throw std::invalid_argument("no glyph for character " + std::to_string(static_cast<unsigned long>(c)));
@@ -618,14 +621,14 @@ const Art& glyph(const Font& font, char32_t c) {
 }
 
 int glyphWidth(const Font& font, char32_t c) {
-  return c == U' ' ? font.space : static_cast<int>(glyph(font, c).front().size());
+  return blank(c) ? font.space : static_cast<int>(glyph(font, c).front().size());
 }
 
 }  // namespace
 
 bool hasGlyphs(const Font& font, std::string_view text) {
   for (const char32_t c : characters(text)) {
-    if (c != U' ' && !font.glyphs.contains(c)) return false;
+    if (!blank(c) && !font.glyphs.contains(c)) return false;
   }
   return true;
 }
@@ -638,7 +641,7 @@ int textWidth(const Font& font, std::string_view text) {
 
 void write(Canvas& canvas, int left, int top, std::string_view text, const Font& font) {
   for (const char32_t c : characters(text)) {
-    if (c != U' ') canvas.stamp(left, top, glyph(font, c), colour::kBlack);
+    if (!blank(c)) canvas.stamp(left, top, glyph(font, c), colour::kBlack);
     left += glyphWidth(font, c) + 1;
   }
 }

@@ -21,8 +21,8 @@ const Font& headingFont();
 // Plain, capitals and ascenders 9 rows high and descenders of 2 more rows.
 const Font& labelFont();
 
-// Whether the font can letter every character of the text (a blank needs no
-// glyph).
+// Whether the font can letter every character of the text (a blank, breaking
+// or not, needs no glyph).
 bool hasGlyphs(const Font& font, std::string_view text);
 // Width of the text in pixels, one blank column between glyphs.
 int textWidth(const Font& font, std::string_view text);

@@ -3,7 +3,7 @@
 # the folders before it, and the plain ones include no Qt at all.
 set -euo pipefail
 cd "$1"
-layers=(resources core records images dialogs ui app)
+layers=(resources core records translations images dialogs ui app)
 plain=(resources core records)
 status=0
 for ((i = 0; i < ${#layers[@]}; i++)); do

@@ -10,11 +10,12 @@
 #include "ui/board_view.h"
 #include "ui/menu_style.h"
 #include "images/picture_cache.h"
+#include "translations/language.h"
 
 namespace klandor::ui {
 
 Form1::Form1(Game& game, QWidget* parent) : QMainWindow(parent), game_(game) {
-  setWindowTitle("Klandor");
+  setWindowTitle(tr("Klandor", "the game's name"));
   setWindowIcon(images::gameIcon());
   board_ = new BoardView(game_, this);
   setCentralWidget(board_);
@@ -55,7 +56,8 @@ void Form1::buildMenus() {
     const auto slot = static_cast<std::size_t>(d.item);
     QMenu* parent = menus[static_cast<std::size_t>(d.parent)];
     if (opensMenu(d.item)) {  // a menu of the bar or a submenu
-      menus[slot] = d.parent == d.item ? menuBar()->addMenu(text(d.caption)) : parent->addMenu(text(d.caption));
+      const QString caption = translated(kMenuContext, d.caption);
+      menus[slot] = d.parent == d.item ? menuBar()->addMenu(caption) : parent->addMenu(caption);
       menus[slot]->setStyle(style);
       actions_[slot] = menus[slot]->menuAction();
       continue;
@@ -64,7 +66,7 @@ void Form1::buildMenus() {
       actions_[slot] = parent->addSeparator();
       continue;
     }
-    QAction* a = parent->addAction(text(d.caption));
+    QAction* a = parent->addAction(translated(kMenuContext, d.caption));
     a->setObjectName(text(d.name));
     a->setCheckable(d.checkable);
     if (!d.shortcut.empty()) a->setShortcut(QKeySequence(text(d.shortcut)));
@@ -149,10 +151,10 @@ void Form1::fitToBoard() {
 }
 
 void Form1::mnuAbout_Click() {
-  QMessageBox::information(this, "About Klandor",
-                           "Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers "
-                           "tell how many mines touch each cell, the right button plants a flag, and the fastest "
-                           "time of each level is kept with its holder's name. Written by the Klandor developers.");
+  QMessageBox::information(this, tr("About Klandor"),
+                           tr("Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers "
+                              "tell how many mines touch each cell, the right button plants a flag, and the fastest "
+                              "time of each level is kept with its holder's name. Written by the Klandor developers."));
 }
 
 }  // namespace klandor::ui

@@ -16,9 +16,9 @@ bool SyncedPrompts::confirm(const std::string& message, const std::string& title
   return prompts_.confirm(message, title);
 }
 
-void SyncedPrompts::warn(const std::string& title, const std::string& message) {
+void SyncedPrompts::warn(const std::string& title, const std::string& message, const std::string& detail) {
   syncWindow_();
-  prompts_.warn(title, message);
+  prompts_.warn(title, message, detail);
 }
 
 Session::Session(std::filesystem::path bestTimes, Prompts& prompts, SeedClock clock, FileWriter& writer)

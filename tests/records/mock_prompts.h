@@ -11,7 +11,7 @@ class MockPrompts : public Prompts {
  public:
   MOCK_METHOD(std::string, inputBox, (const std::string&, const std::string&, const std::string&), (override));
   MOCK_METHOD(bool, confirm, (const std::string&, const std::string&), (override));
-  MOCK_METHOD(void, warn, (const std::string&, const std::string&), (override));
+  MOCK_METHOD(void, warn, (const std::string&, const std::string&, const std::string&), (override));
 };
 
 }  // namespace klandor::test

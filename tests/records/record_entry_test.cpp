@@ -164,7 +164,8 @@ TEST(RecordEntryFailure, ThePlayerIsToldOnceAndTheRecordsStayForTheRun) {
 
   InSequence order;
   EXPECT_CALL(prompts, inputBox(_, _, _)).WillOnce(Return("Dee"));
-  EXPECT_CALL(prompts, warn("Best Times", testing::AllOf(HasSubstr(path.string()), HasSubstr("Is a directory"))));
+  EXPECT_CALL(prompts, warn("Best Times", kSaveFailedMessage,
+                            testing::AllOf(HasSubstr(path.string()), HasSubstr("Is a directory"))));
   EXPECT_CALL(showBestTimes, Call());
   entry.recordEntry(settings, 1, 50);
 

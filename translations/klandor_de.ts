@@ -1,0 +1,175 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>BestTimesBackground</name>
+    <message>
+        <source>Fastest Klandors</source>
+        <translation>Die Schnellsten</translation>
+    </message>
+    <message>
+        <source>Beginner:</source>
+        <translation>Anfänger:</translation>
+    </message>
+    <message>
+        <source>Intermediate:</source>
+        <translation>Fortgeschrittene:</translation>
+    </message>
+    <message>
+        <source>Expert:</source>
+        <translation>Profis:</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <translation>&amp;Anfänger</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <translation>&amp;Fortgeschrittene</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <translation>&amp;Profis</translation>
+    </message>
+    <message>
+        <source>&amp;Custom...</source>
+        <translation>&amp;Benutzerdefiniert...</translation>
+    </message>
+    <message>
+        <source>&amp;Marks (?)</source>
+        <translation>&amp;Markierungen (?)</translation>
+    </message>
+    <message>
+        <source>Co&amp;lor</source>
+        <translation>Fa&amp;rbe</translation>
+    </message>
+    <message>
+        <source>Best &amp;Times...</source>
+        <translation>Bes&amp;tzeiten...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Hilfethemen</translation>
+    </message>
+    <message>
+        <source>&amp;About Klandor</source>
+        <translation>Ü&amp;ber Klandor</translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source>You have the fastest time for this level. Please type your name:</source>
+        <translation>Sie haben die schnellste Zeit für diesen Schwierigkeitsgrad. Bitte geben Sie Ihren Namen ein:</translation>
+    </message>
+    <message>
+        <source>Congratulations</source>
+        <translation>Herzlichen Glückwunsch</translation>
+    </message>
+    <message>
+        <source>Best Times</source>
+        <translation>Bestzeiten</translation>
+    </message>
+    <message>
+        <source>The best times could not be saved.
+
+%1
+
+They are kept until the game is closed.</source>
+        <translation>Die Bestzeiten konnten nicht gespeichert werden.
+
+%1
+
+Sie bleiben erhalten, bis das Spiel beendet wird.</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>Reset?</source>
+        <translation>Bestzeiten löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>klandor::Form2</name>
+    <message>
+        <source>&amp;Reset Scores</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds</source>
+        <comment>a time of the table; %1 is the time field, three characters</comment>
+        <translation>
+            <numerusform>%1 Sekunde</numerusform>
+            <numerusform>%1 Sekunden</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>klandor::Form3</name>
+    <message>
+        <source>Custom Field</source>
+        <translation>Benutzerdefiniertes Feld</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>&amp;Mines:</source>
+        <translation>&amp;Minen:</translation>
+    </message>
+</context>
+<context>
+    <name>klandor::ui::Form1</name>
+    <message>
+        <source>Klandor</source>
+        <comment>the game&apos;s name</comment>
+        <translation>Klandor</translation>
+    </message>
+    <message>
+        <source>About Klandor</source>
+        <translation>Über Klandor</translation>
+    </message>
+    <message>
+        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
+        <translation>Klandor 1.0. Decken Sie so schnell wie möglich jedes Feld auf, unter dem keine Mine liegt: Die Zahlen verraten, wie viele Minen an ein Feld grenzen, die rechte Maustaste setzt eine Flagge, und für jeden Schwierigkeitsgrad wird die schnellste Zeit mit dem Namen des Rekordhalters gespeichert. Geschrieben von den Klandor-Entwicklern.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,175 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>BestTimesBackground</name>
+    <message>
+        <source>Fastest Klandors</source>
+        <translation>Los más rápidos</translation>
+    </message>
+    <message>
+        <source>Beginner:</source>
+        <translation>Principiante:</translation>
+    </message>
+    <message>
+        <source>Intermediate:</source>
+        <translation>Intermedio:</translation>
+    </message>
+    <message>
+        <source>Expert:</source>
+        <translation>Experto:</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <translation>&amp;Principiante</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <translation>&amp;Intermedio</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <translation>&amp;Experto</translation>
+    </message>
+    <message>
+        <source>&amp;Custom...</source>
+        <translation>Pe&amp;rsonalizado...</translation>
+    </message>
+    <message>
+        <source>&amp;Marks (?)</source>
+        <translation>&amp;Marcas (?)</translation>
+    </message>
+    <message>
+        <source>Co&amp;lor</source>
+        <translation>&amp;Color</translation>
+    </message>
+    <message>
+        <source>Best &amp;Times...</source>
+        <translation>Mejores &amp;tiempos...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Temas de ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Klandor</source>
+        <translation>&amp;Acerca de Klandor</translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source>You have the fastest time for this level. Please type your name:</source>
+        <translation>Ha logrado el mejor tiempo de este nivel. Escriba su nombre:</translation>
+    </message>
+    <message>
+        <source>Congratulations</source>
+        <translation>¡Felicidades!</translation>
+    </message>
+    <message>
+        <source>Best Times</source>
+        <translation>Mejores tiempos</translation>
+    </message>
+    <message>
+        <source>The best times could not be saved.
+
+%1
+
+They are kept until the game is closed.</source>
+        <translation>No se han podido guardar los mejores tiempos.
+
+%1
+
+Se conservarán hasta que se cierre el juego.</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>¿Está seguro?</translation>
+    </message>
+    <message>
+        <source>Reset?</source>
+        <translation>¿Restablecer?</translation>
+    </message>
+</context>
+<context>
+    <name>klandor::Form2</name>
+    <message>
+        <source>&amp;Reset Scores</source>
+        <translation>&amp;Restablecer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds</source>
+        <comment>a time of the table; %1 is the time field, three characters</comment>
+        <translation>
+            <numerusform>%1 segundo</numerusform>
+            <numerusform>%1 segundos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>klandor::Form3</name>
+    <message>
+        <source>Custom Field</source>
+        <translation>Campo personalizado</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>A&amp;lto:</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Ancho:</translation>
+    </message>
+    <message>
+        <source>&amp;Mines:</source>
+        <translation>&amp;Minas:</translation>
+    </message>
+</context>
+<context>
+    <name>klandor::ui::Form1</name>
+    <message>
+        <source>Klandor</source>
+        <comment>the game&apos;s name</comment>
+        <translation>Klandor</translation>
+    </message>
+    <message>
+        <source>About Klandor</source>
+        <translation>Acerca de Klandor</translation>
+    </message>
+    <message>
+        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
+        <translation>Klandor 1.0. Descubra lo más rápido posible todas las casillas que no esconden una mina: los números indican cuántas minas tocan cada casilla, el botón derecho coloca una bandera y el mejor tiempo de cada nivel se guarda con el nombre de quien lo logró. Escrito por los desarrolladores de Klandor.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,175 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>BestTimesBackground</name>
+    <message>
+        <source>Fastest Klandors</source>
+        <translation>Les plus rapides</translation>
+    </message>
+    <message>
+        <source>Beginner:</source>
+        <translation>Débutant :</translation>
+    </message>
+    <message>
+        <source>Intermediate:</source>
+        <translation>Intermédiaire :</translation>
+    </message>
+    <message>
+        <source>Expert:</source>
+        <translation>Expert :</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partie</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <translation>&amp;Débutant</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <translation>&amp;Intermédiaire</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <translation>&amp;Expert</translation>
+    </message>
+    <message>
+        <source>&amp;Custom...</source>
+        <translation>&amp;Personnalisé...</translation>
+    </message>
+    <message>
+        <source>&amp;Marks (?)</source>
+        <translation>&amp;Marques (?)</translation>
+    </message>
+    <message>
+        <source>Co&amp;lor</source>
+        <translation>&amp;Couleur</translation>
+    </message>
+    <message>
+        <source>Best &amp;Times...</source>
+        <translation>Meilleurs &amp;temps...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Rubriques d&apos;aide</translation>
+    </message>
+    <message>
+        <source>&amp;About Klandor</source>
+        <translation>À &amp;propos de Klandor</translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source>You have the fastest time for this level. Please type your name:</source>
+        <translation>Vous avez réalisé le meilleur temps pour ce niveau. Veuillez entrer votre nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Congratulations</source>
+        <translation>Félicitations</translation>
+    </message>
+    <message>
+        <source>Best Times</source>
+        <translation>Meilleurs temps</translation>
+    </message>
+    <message>
+        <source>The best times could not be saved.
+
+%1
+
+They are kept until the game is closed.</source>
+        <translation>Les meilleurs temps n&apos;ont pas pu être enregistrés.
+
+%1
+
+Ils sont conservés jusqu&apos;à la fermeture du jeu.</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Êtes-vous sûr&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Reset?</source>
+        <translation>Réinitialiser&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>klandor::Form2</name>
+    <message>
+        <source>&amp;Reset Scores</source>
+        <translation>&amp;Réinitialiser</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds</source>
+        <comment>a time of the table; %1 is the time field, three characters</comment>
+        <translation>
+            <numerusform>%1 seconde</numerusform>
+            <numerusform>%1 secondes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>klandor::Form3</name>
+    <message>
+        <source>Custom Field</source>
+        <translation>Champ personnalisé</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Hauteur</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largeur</translation>
+    </message>
+    <message>
+        <source>&amp;Mines:</source>
+        <translation>&amp;Mines</translation>
+    </message>
+</context>
+<context>
+    <name>klandor::ui::Form1</name>
+    <message>
+        <source>Klandor</source>
+        <comment>the game&apos;s name</comment>
+        <translation>Klandor</translation>
+    </message>
+    <message>
+        <source>About Klandor</source>
+        <translation>À propos de Klandor</translation>
+    </message>
+    <message>
+        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
+        <translation>Klandor 1.0. Découvrez le plus vite possible toutes les cases qui ne cachent pas de mine&#xa0;: les nombres indiquent combien de mines touchent chaque case, le bouton droit pose un drapeau, et le meilleur temps de chaque niveau est conservé avec le nom de son détenteur. Écrit par les développeurs de Klandor.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,175 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>BestTimesBackground</name>
+    <message>
+        <source>Fastest Klandors</source>
+        <translation>I più veloci</translation>
+    </message>
+    <message>
+        <source>Beginner:</source>
+        <translation>Principiante:</translation>
+    </message>
+    <message>
+        <source>Intermediate:</source>
+        <translation>Intermedio:</translation>
+    </message>
+    <message>
+        <source>Expert:</source>
+        <translation>Esperto:</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partita</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nuova partita</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <translation>&amp;Principiante</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <translation>&amp;Intermedio</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <translation>&amp;Esperto</translation>
+    </message>
+    <message>
+        <source>&amp;Custom...</source>
+        <translation>Pers&amp;onalizzato...</translation>
+    </message>
+    <message>
+        <source>&amp;Marks (?)</source>
+        <translation>&amp;Contrassegni (?)</translation>
+    </message>
+    <message>
+        <source>Co&amp;lor</source>
+        <translation>Co&amp;lori</translation>
+    </message>
+    <message>
+        <source>Best &amp;Times...</source>
+        <translation>&amp;Migliori tempi...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;sci</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Argomenti della guida</translation>
+    </message>
+    <message>
+        <source>&amp;About Klandor</source>
+        <translation>&amp;Informazioni su Klandor</translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source>You have the fastest time for this level. Please type your name:</source>
+        <translation>Hai ottenuto il tempo migliore per questo livello. Inserisci il tuo nome:</translation>
+    </message>
+    <message>
+        <source>Congratulations</source>
+        <translation>Congratulazioni</translation>
+    </message>
+    <message>
+        <source>Best Times</source>
+        <translation>Migliori tempi</translation>
+    </message>
+    <message>
+        <source>The best times could not be saved.
+
+%1
+
+They are kept until the game is closed.</source>
+        <translation>Non è stato possibile salvare i migliori tempi.
+
+%1
+
+Verranno conservati fino alla chiusura del gioco.</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Sei sicuro?</translation>
+    </message>
+    <message>
+        <source>Reset?</source>
+        <translation>Azzerare?</translation>
+    </message>
+</context>
+<context>
+    <name>klandor::Form2</name>
+    <message>
+        <source>&amp;Reset Scores</source>
+        <translation>&amp;Azzera</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds</source>
+        <comment>a time of the table; %1 is the time field, three characters</comment>
+        <translation>
+            <numerusform>%1 secondo</numerusform>
+            <numerusform>%1 secondi</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>klandor::Form3</name>
+    <message>
+        <source>Custom Field</source>
+        <translation>Campo personalizzato</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Altezza:</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Base:</translation>
+    </message>
+    <message>
+        <source>&amp;Mines:</source>
+        <translation>&amp;Mine:</translation>
+    </message>
+</context>
+<context>
+    <name>klandor::ui::Form1</name>
+    <message>
+        <source>Klandor</source>
+        <comment>the game&apos;s name</comment>
+        <translation>Klandor</translation>
+    </message>
+    <message>
+        <source>About Klandor</source>
+        <translation>Informazioni su Klandor</translation>
+    </message>
+    <message>
+        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
+        <translation>Klandor 1.0. Scopri il più in fretta possibile tutte le caselle che non nascondono una mina: i numeri indicano quante mine toccano ogni casella, il tasto destro pianta una bandierina e il tempo migliore di ogni livello viene conservato con il nome di chi l&apos;ha ottenuto. Scritto dagli sviluppatori di Klandor.</translation>
+    </message>
+</context>
+</TS>

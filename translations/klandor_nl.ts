@@ -1,0 +1,175 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="en">
+<context>
+    <name>BestTimesBackground</name>
+    <message>
+        <source>Fastest Klandors</source>
+        <translation>Snelste spelers</translation>
+    </message>
+    <message>
+        <source>Beginner:</source>
+        <translation>Beginner:</translation>
+    </message>
+    <message>
+        <source>Intermediate:</source>
+        <translation>Gevorderd:</translation>
+    </message>
+    <message>
+        <source>Expert:</source>
+        <translation>Expert:</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spel</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nieuw spel</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <translation>&amp;Beginner</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <translation>&amp;Gevorderd</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <translation>&amp;Expert</translation>
+    </message>
+    <message>
+        <source>&amp;Custom...</source>
+        <translation>&amp;Aangepast...</translation>
+    </message>
+    <message>
+        <source>&amp;Marks (?)</source>
+        <translation>&amp;Markeringen (?)</translation>
+    </message>
+    <message>
+        <source>Co&amp;lor</source>
+        <translation>&amp;Kleur</translation>
+    </message>
+    <message>
+        <source>Best &amp;Times...</source>
+        <translation>Beste &amp;tijden...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>A&amp;fsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Help-onderwerpen</translation>
+    </message>
+    <message>
+        <source>&amp;About Klandor</source>
+        <translation>&amp;Over Klandor</translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source>You have the fastest time for this level. Please type your name:</source>
+        <translation>Je hebt de snelste tijd voor dit niveau. Voer je naam in:</translation>
+    </message>
+    <message>
+        <source>Congratulations</source>
+        <translation>Gefeliciteerd</translation>
+    </message>
+    <message>
+        <source>Best Times</source>
+        <translation>Beste tijden</translation>
+    </message>
+    <message>
+        <source>The best times could not be saved.
+
+%1
+
+They are kept until the game is closed.</source>
+        <translation>De beste tijden konden niet worden opgeslagen.
+
+%1
+
+Ze blijven bewaard tot het spel wordt afgesloten.</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Weet je het zeker?</translation>
+    </message>
+    <message>
+        <source>Reset?</source>
+        <translation>Wissen?</translation>
+    </message>
+</context>
+<context>
+    <name>klandor::Form2</name>
+    <message>
+        <source>&amp;Reset Scores</source>
+        <translation>&amp;Wissen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds</source>
+        <comment>a time of the table; %1 is the time field, three characters</comment>
+        <translation>
+            <numerusform>%1 seconde</numerusform>
+            <numerusform>%1 seconden</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>klandor::Form3</name>
+    <message>
+        <source>Custom Field</source>
+        <translation>Aangepast speelveld</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Hoogte</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breedte</translation>
+    </message>
+    <message>
+        <source>&amp;Mines:</source>
+        <translation>&amp;Mijnen</translation>
+    </message>
+</context>
+<context>
+    <name>klandor::ui::Form1</name>
+    <message>
+        <source>Klandor</source>
+        <comment>the game&apos;s name</comment>
+        <translation>Klandor</translation>
+    </message>
+    <message>
+        <source>About Klandor</source>
+        <translation>Over Klandor</translation>
+    </message>
+    <message>
+        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
+        <translation>Klandor 1.0. Leg zo snel mogelijk elk vakje bloot waaronder geen mijn ligt: de getallen vertellen hoeveel mijnen aan een vakje grenzen, de rechtermuisknop plaatst een vlag, en de snelste tijd van elk niveau wordt bewaard met de naam van wie hem neerzette. Geschreven door de ontwikkelaars van Klandor.</translation>
+    </message>
+</context>
+</TS>

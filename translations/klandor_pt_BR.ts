@@ -1,0 +1,175 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>BestTimesBackground</name>
+    <message>
+        <source>Fastest Klandors</source>
+        <translation>Os mais rápidos</translation>
+    </message>
+    <message>
+        <source>Beginner:</source>
+        <translation>Iniciante:</translation>
+    </message>
+    <message>
+        <source>Intermediate:</source>
+        <translation>Intermediário:</translation>
+    </message>
+    <message>
+        <source>Expert:</source>
+        <translation>Especialista:</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jogo</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Novo jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <translation>&amp;Iniciante</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <translation>In&amp;termediário</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <translation>&amp;Especialista</translation>
+    </message>
+    <message>
+        <source>&amp;Custom...</source>
+        <translation>&amp;Personalizado...</translation>
+    </message>
+    <message>
+        <source>&amp;Marks (?)</source>
+        <translation>&amp;Marcas (?)</translation>
+    </message>
+    <message>
+        <source>Co&amp;lor</source>
+        <translation>&amp;Cor</translation>
+    </message>
+    <message>
+        <source>Best &amp;Times...</source>
+        <translation>Me&amp;lhores tempos...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Tópicos da ajuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Klandor</source>
+        <translation>&amp;Sobre o Klandor</translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source>You have the fastest time for this level. Please type your name:</source>
+        <translation>Você fez o melhor tempo neste nível. Digite seu nome:</translation>
+    </message>
+    <message>
+        <source>Congratulations</source>
+        <translation>Parabéns</translation>
+    </message>
+    <message>
+        <source>Best Times</source>
+        <translation>Melhores tempos</translation>
+    </message>
+    <message>
+        <source>The best times could not be saved.
+
+%1
+
+They are kept until the game is closed.</source>
+        <translation>Não foi possível salvar os melhores tempos.
+
+%1
+
+Eles serão mantidos até o jogo ser fechado.</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Tem certeza?</translation>
+    </message>
+    <message>
+        <source>Reset?</source>
+        <translation>Redefinir?</translation>
+    </message>
+</context>
+<context>
+    <name>klandor::Form2</name>
+    <message>
+        <source>&amp;Reset Scores</source>
+        <translation>&amp;Redefinir</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds</source>
+        <comment>a time of the table; %1 is the time field, three characters</comment>
+        <translation>
+            <numerusform>%1 segundo</numerusform>
+            <numerusform>%1 segundos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>klandor::Form3</name>
+    <message>
+        <source>Custom Field</source>
+        <translation>Campo personalizado</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Altura</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largura</translation>
+    </message>
+    <message>
+        <source>&amp;Mines:</source>
+        <translation>&amp;Minas</translation>
+    </message>
+</context>
+<context>
+    <name>klandor::ui::Form1</name>
+    <message>
+        <source>Klandor</source>
+        <comment>the game&apos;s name</comment>
+        <translation>Klandor</translation>
+    </message>
+    <message>
+        <source>About Klandor</source>
+        <translation>Sobre o Klandor</translation>
+    </message>
+    <message>
+        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
+        <translation>Klandor 1.0. Descubra o mais rápido possível todos os quadrados que não escondem uma mina: os números indicam quantas minas tocam cada quadrado, o botão direito coloca uma bandeira e o melhor tempo de cada nível é guardado com o nome de quem o fez. Escrito pelos desenvolvedores do Klandor.</translation>
+    </message>
+</context>
+</TS>
