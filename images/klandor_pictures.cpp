@@ -1,8 +1,12 @@
 // Developer tool: writes every picture of the game into a folder, as
-// <number>.bmp (the face element's own face as initial-face.bmp) and the
-// window icon as icon-16.png and icon-32.png, so they can be looked at.
+// <number>.bmp (the face element's own face as initial-face.bmp), the Best
+// Times background lettered in each shipped language as 600-<language>.bmp
+// and the window icon as icon-16.png and icon-32.png, so they can be looked
+// at.
 //   klandor-pictures OUTDIR
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QString>
 #include <filesystem>
 #include <fstream>
@@ -12,7 +16,9 @@
 #include "resources/bmp.h"
 #include "resources/picture_numbers.h"
 #include "resources/pictures.h"
+#include "images/best_background.h"
 #include "images/picture_image.h"
+#include "translations/language.h"
 
 namespace {
 
@@ -35,6 +41,7 @@ std::string fileName(int number) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);  // for the translations
   if (argc != 2) {
     std::cerr << "usage: klandor-pictures OUTDIR\n";
     return 2;
@@ -49,6 +56,11 @@ int main(int argc, char** argv) {
   bool ok = true;
   for (const int number : res::pictureNumbers()) {
     ok = writeFile(dir / fileName(number), res::encodeBmp(*res::picture(number))) && ok;
+  }
+  for (const QString& language : shippedLanguages()) {
+    const Translation translation{QLocale(language)};
+    const std::string name = "600-" + language.toStdString() + ".bmp";
+    ok = writeFile(dir / name, res::encodeBmp(res::bestTimesBackground(images::translatedLettering()))) && ok;
   }
   ok = writeIcon(dir / "icon-16.png", res::icon(16)) && ok;
   ok = writeIcon(dir / "icon-32.png", res::icon(32)) && ok;
