@@ -88,9 +88,10 @@ void expectAccessKeysOfTheirOwn(const QList<QAction*>& items, const QString& lan
   }
 }
 
-class GameWindowTest : public test::GameTest {};
+// The main window in each language, on a game as the program opens it.
+class TranslatedWindowTest : public test::GameTest {};
 
-TEST_F(GameWindowTest, EveryMenuGivesEachItemAnAccessKeyOfItsOwn) {
+TEST_F(TranslatedWindowTest, EveryMenuGivesEachItemAnAccessKeyOfItsOwn) {
   for (const QString& language : everyLanguage()) {
     const Translation translation{QLocale(language)};
     ui::Form1 form(game);
