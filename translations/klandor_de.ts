@@ -74,6 +74,38 @@
         <source>&amp;About Klandor</source>
         <translation>Ü&amp;ber Klandor</translation>
     </message>
+    <message>
+        <source>Tile &amp;Set</source>
+        <translation>Feld&amp;stil</translation>
+    </message>
+    <message>
+        <source>&amp;Color</source>
+        <translation>&amp;Farbe</translation>
+    </message>
+    <message>
+        <source>&amp;Monochrome</source>
+        <translation>&amp;Schwarzweiß</translation>
+    </message>
+    <message>
+        <source>&amp;Flat</source>
+        <translation>F&amp;lach</translation>
+    </message>
+    <message>
+        <source>&amp;Solid Color</source>
+        <translation>&amp;Vollfarbe</translation>
+    </message>
+    <message>
+        <source>S&amp;haded</source>
+        <translation>Sc&amp;hattiert</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>L&amp;andschaft</translation>
+    </message>
+    <message>
+        <source>&amp;Dice</source>
+        <translation>&amp;Würfel</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>

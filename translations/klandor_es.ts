@@ -74,6 +74,38 @@
         <source>&amp;About Klandor</source>
         <translation>&amp;Acerca de Klandor</translation>
     </message>
+    <message>
+        <source>Tile &amp;Set</source>
+        <translation>&amp;Aspecto de las casillas</translation>
+    </message>
+    <message>
+        <source>&amp;Color</source>
+        <translation>&amp;Color</translation>
+    </message>
+    <message>
+        <source>&amp;Monochrome</source>
+        <translation>&amp;Monocromo</translation>
+    </message>
+    <message>
+        <source>&amp;Flat</source>
+        <translation>&amp;Plano</translation>
+    </message>
+    <message>
+        <source>&amp;Solid Color</source>
+        <translation>Color &amp;sólido</translation>
+    </message>
+    <message>
+        <source>S&amp;haded</source>
+        <translation>S&amp;ombreado</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>Pa&amp;isaje</translation>
+    </message>
+    <message>
+        <source>&amp;Dice</source>
+        <translation>&amp;Dados</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>

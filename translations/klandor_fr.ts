@@ -74,6 +74,38 @@
         <source>&amp;About Klandor</source>
         <translation>À &amp;propos de Klandor</translation>
     </message>
+    <message>
+        <source>Tile &amp;Set</source>
+        <translation>&amp;Style des cases</translation>
+    </message>
+    <message>
+        <source>&amp;Color</source>
+        <translation>&amp;Couleur</translation>
+    </message>
+    <message>
+        <source>&amp;Monochrome</source>
+        <translation>&amp;Monochrome</translation>
+    </message>
+    <message>
+        <source>&amp;Flat</source>
+        <translation>&amp;Plat</translation>
+    </message>
+    <message>
+        <source>&amp;Solid Color</source>
+        <translation>Couleurs &amp;unies</translation>
+    </message>
+    <message>
+        <source>S&amp;haded</source>
+        <translation>&amp;Ombré</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>P&amp;aysage</translation>
+    </message>
+    <message>
+        <source>&amp;Dice</source>
+        <translation>&amp;Dés</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>

@@ -74,6 +74,38 @@
         <source>&amp;About Klandor</source>
         <translation>&amp;Informazioni su Klandor</translation>
     </message>
+    <message>
+        <source>Tile &amp;Set</source>
+        <translation>&amp;Tema delle caselle</translation>
+    </message>
+    <message>
+        <source>&amp;Color</source>
+        <translation>&amp;Colori</translation>
+    </message>
+    <message>
+        <source>&amp;Monochrome</source>
+        <translation>&amp;Monocromatico</translation>
+    </message>
+    <message>
+        <source>&amp;Flat</source>
+        <translation>&amp;Piatto</translation>
+    </message>
+    <message>
+        <source>&amp;Solid Color</source>
+        <translation>&amp;Tinta unita</translation>
+    </message>
+    <message>
+        <source>S&amp;haded</source>
+        <translation>&amp;Ombreggiato</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>Pae&amp;saggio</translation>
+    </message>
+    <message>
+        <source>&amp;Dice</source>
+        <translation>&amp;Dadi</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>

@@ -74,6 +74,38 @@
         <source>&amp;About Klandor</source>
         <translation>&amp;Over Klandor</translation>
     </message>
+    <message>
+        <source>Tile &amp;Set</source>
+        <translation>&amp;Vakjesstijl</translation>
+    </message>
+    <message>
+        <source>&amp;Color</source>
+        <translation>&amp;Kleur</translation>
+    </message>
+    <message>
+        <source>&amp;Monochrome</source>
+        <translation>&amp;Zwart-wit</translation>
+    </message>
+    <message>
+        <source>&amp;Flat</source>
+        <translation>&amp;Plat</translation>
+    </message>
+    <message>
+        <source>&amp;Solid Color</source>
+        <translation>&amp;Effen kleur</translation>
+    </message>
+    <message>
+        <source>S&amp;haded</source>
+        <translation>&amp;Gearceerd</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Landschap</translation>
+    </message>
+    <message>
+        <source>&amp;Dice</source>
+        <translation>&amp;Dobbelstenen</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>

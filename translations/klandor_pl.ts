@@ -74,6 +74,38 @@
         <source>&amp;About Klandor</source>
         <translation>&amp;O programie Klandor</translation>
     </message>
+    <message>
+        <source>Tile &amp;Set</source>
+        <translation>&amp;Wygląd pól</translation>
+    </message>
+    <message>
+        <source>&amp;Color</source>
+        <translation>&amp;Kolorowy</translation>
+    </message>
+    <message>
+        <source>&amp;Monochrome</source>
+        <translation>&amp;Monochromatyczny</translation>
+    </message>
+    <message>
+        <source>&amp;Flat</source>
+        <translation>&amp;Płaski</translation>
+    </message>
+    <message>
+        <source>&amp;Solid Color</source>
+        <translation>&amp;Jednolity kolor</translation>
+    </message>
+    <message>
+        <source>S&amp;haded</source>
+        <translation>&amp;Cieniowany</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>Kraj&amp;obraz</translation>
+    </message>
+    <message>
+        <source>&amp;Dice</source>
+        <translation>Ko&amp;stki</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>

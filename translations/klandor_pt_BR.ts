@@ -74,6 +74,38 @@
         <source>&amp;About Klandor</source>
         <translation>&amp;Sobre o Klandor</translation>
     </message>
+    <message>
+        <source>Tile &amp;Set</source>
+        <translation>&amp;Visual dos quadrados</translation>
+    </message>
+    <message>
+        <source>&amp;Color</source>
+        <translation>&amp;Colorido</translation>
+    </message>
+    <message>
+        <source>&amp;Monochrome</source>
+        <translation>&amp;Monocromático</translation>
+    </message>
+    <message>
+        <source>&amp;Flat</source>
+        <translation>&amp;Plano</translation>
+    </message>
+    <message>
+        <source>&amp;Solid Color</source>
+        <translation>Cor &amp;sólida</translation>
+    </message>
+    <message>
+        <source>S&amp;haded</source>
+        <translation>S&amp;ombreado</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>P&amp;aisagem</translation>
+    </message>
+    <message>
+        <source>&amp;Dice</source>
+        <translation>&amp;Dados</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
