@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
