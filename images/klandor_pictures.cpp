@@ -13,11 +13,11 @@
 #include <iostream>
 #include <string>
 
+#include "images/best_background.h"
+#include "images/picture_image.h"
 #include "resources/bmp.h"
 #include "resources/picture_numbers.h"
 #include "resources/pictures.h"
-#include "images/best_background.h"
-#include "images/picture_image.h"
 #include "translations/language.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "images/picture_cache.h"
 
-#include "resources/pictures.h"
 #include "images/picture_image.h"
+#include "resources/pictures.h"
 
 namespace klandor::images {
 

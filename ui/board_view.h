@@ -8,8 +8,8 @@
 #include <array>
 
 #include "core/game.h"
-#include "ui/layout.h"
 #include "images/picture_cache.h"
+#include "ui/layout.h"
 
 namespace klandor::ui {
 

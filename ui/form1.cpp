@@ -7,10 +7,10 @@
 #include <algorithm>
 
 #include "core/tile_sets.h"
-#include "ui/board_view.h"
-#include "ui/menu_style.h"
 #include "images/picture_cache.h"
 #include "translations/language.h"
+#include "ui/board_view.h"
+#include "ui/menu_style.h"
 
 namespace klandor::ui {
 

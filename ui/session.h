@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "core/game.h"
-#include "records/best_file.h"
 #include "dialogs/form2.h"
 #include "dialogs/form3.h"
+#include "records/best_file.h"
 #include "records/prompts.h"
 #include "records/record_entry.h"
 #include "ui/form1.h"
