@@ -1,8 +1,11 @@
 #include "ui/board_view.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
+
 
 namespace klandor::ui {
 
@@ -22,11 +25,62 @@ int buttonNumber(Qt::MouseButton button) {
       return 0;
   }
 }
+
+constexpr Qt::MouseButtons kKnownButtons = Qt::LeftButton | Qt::RightButton | Qt::MiddleButton;
+
+// The keys that act on the cursor's cell, each held like a mouse button of
+// its own: Space and Enter as the left button, F as the right one.
+struct ActionKey {
+  int key;
+  int button;
+};
+constexpr std::array<ActionKey, 4> kActionKeys = {{
+    {Qt::Key_Space, kLeft},
+    {Qt::Key_Return, kLeft},
+    {Qt::Key_Enter, kLeft},
+    {Qt::Key_F, kRight},
+}};
+
+// The bit of an action key among the held keys; 0 for any other key.
+int actionBit(int key) {
+  for (std::size_t k = 0; k < kActionKeys.size(); ++k)
+    if (kActionKeys[k].key == key) return 1 << k;
+  return 0;
+}
+
+int actionButton(int bit) {
+  for (std::size_t k = 0; k < kActionKeys.size(); ++k)
+    if (bit == 1 << k) return kActionKeys[k].button;
+  return 0;
+}
+
+// The cursor's inset from the cell's edges, in pixels at scale 1.
+constexpr int kCursorInset = 2;
 }  // namespace
+
+void drawCursor(QPainter& painter, const QImage& under, const QRect& cell) {
+  const QRect square = cell.adjusted(kCursorInset, kCursorInset, -kCursorInset, -kCursorInset);
+  const qreal ratio = under.devicePixelRatio();
+  auto dot = [&](int x, int y) {
+    // Every other pixel, counted from the top left corner all the way round.
+    if ((x - square.left() + y - square.top()) % 2 != 0) return;
+    const QRgb pixel = under.pixel(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
+    painter.fillRect(QRect(x, y, 1, 1), qGray(pixel) < 128 ? Qt::white : Qt::black);
+  };
+  for (int x = square.left(); x <= square.right(); ++x) {
+    dot(x, square.top());
+    dot(x, square.bottom());
+  }
+  for (int y = square.top() + 1; y < square.bottom(); ++y) {
+    dot(square.left(), y);
+    dot(square.right(), y);
+  }
+}
 
 BoardView::BoardView(Game& game, QWidget* parent)
     : QWidget(parent), game_(game), layout_(game.m.across, game.m.down) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
   relayout();
 }
 
@@ -36,6 +90,8 @@ int BoardView::drawnElements() const { return layout_.across() * layout_.down() 
 
 void BoardView::relayout() {
   layout_ = Layout(game_.m.across, game_.m.down);
+  // The cursor keeps its cell, brought inside a smaller board.
+  cursor_ = {std::min(cursor_.x(), layout_.across() - 1), std::min(cursor_.y(), layout_.down() - 1)};
   setFixedSize(layout_.clientWidth(), layout_.clientHeight());
   drawnBox_ = game_.box;
   drawnSmile_ = game_.smile;
@@ -94,7 +150,12 @@ void BoardView::paintEvent(QPaintEvent* event) {
   const qreal ratio = devicePixelRatio();
   if (composed_.devicePixelRatio() != ratio) recompose();  // moved to a screen of another density
   const QRect dirty = event->rect();
-  QPainter(this).drawImage(dirty, composed_, QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
+  QPainter painter(this);
+  painter.drawImage(dirty, composed_, QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
+  if (cursorShown_) {
+    const Rect cell = layout_.boxRect(cursorCell());
+    if (dirty.intersects(toQRect(cell))) drawCursor(painter, composed_, toQRect(cell));
+  }
 }
 
 bool BoardView::event(QEvent* event) {
@@ -102,10 +163,14 @@ bool BoardView::event(QEvent* event) {
   // is disabled or hidden: the release the capture waits for never comes.
   const QEvent::Type type = event->type();
   if (type == QEvent::WindowBlocked || type == QEvent::EnabledChange || type == QEvent::Hide) letGo();
+  // The focus comes back to the board when its window takes input again,
+  // after a dialog for instance.
+  if (type == QEvent::EnabledChange && isEnabled() && window()->focusWidget() == nullptr) setFocus();
   return QWidget::event(event);
 }
 
 void BoardView::letGo() {
+  heldButtons_ = {};  // their releases are lost too
   if (!holding()) return;
   capturing_ = false;
   // The face's press has already begun a new game (the mines are to be
@@ -124,12 +189,9 @@ bool BoardView::holding() {
   return capturing_;
 }
 
-void BoardView::mousePressEvent(QMouseEvent* event) {
-  const int button = buttonNumber(event->button());
-  if (button == 0) return;
+void BoardView::press(Element target, int button) {
   if (!holding()) {
-    const QPoint at = event->position().toPoint();
-    captured_ = layout_.elementAt(at.x(), at.y(), smileSize());
+    captured_ = target;
     capturedLoads_ = game_.loads;
     capturing_ = true;
   }
@@ -138,15 +200,98 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
   emit played();
 }
 
-void BoardView::mouseReleaseEvent(QMouseEvent* event) {
-  const int button = buttonNumber(event->button());
-  if (button == 0 || !holding()) return;
+void BoardView::release(int button) {
   const Element target = captured_;
-  const Qt::MouseButtons known = Qt::LeftButton | Qt::RightButton | Qt::MiddleButton;
-  if ((event->buttons() & known) == 0) capturing_ = false;
+  if (heldButtons_ == Qt::NoButton && heldKeys_ == 0) capturing_ = false;
   if (target.kind == Element::kBox) game_.Box_MouseUp(target.index, button);
   if (target.kind == Element::kSmile) game_.Smile_MouseUp();
   emit played();
 }
+
+void BoardView::mousePressEvent(QMouseEvent* event) {
+  if (cursorShown_) {
+    cursorShown_ = false;
+    updateCursor();
+  }
+  heldButtons_ = event->buttons() & kKnownButtons;
+  const int button = buttonNumber(event->button());
+  if (button == 0) return;
+  const QPoint at = event->position().toPoint();
+  press(layout_.elementAt(at.x(), at.y(), smileSize()), button);
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent* event) {
+  heldButtons_ = event->buttons() & kKnownButtons;
+  const int button = buttonNumber(event->button());
+  if (button == 0 || !holding()) return;
+  release(button);
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event) {
+  if ((event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {
+    QWidget::keyPressEvent(event);  // the menus' keys
+    return;
+  }
+  const int x = cursor_.x(), y = cursor_.y();
+  switch (event->key()) {
+    case Qt::Key_Left:
+      return moveCursor(x - 1, y);
+    case Qt::Key_Right:
+      return moveCursor(x + 1, y);
+    case Qt::Key_Up:
+      return moveCursor(x, y - 1);
+    case Qt::Key_Down:
+      return moveCursor(x, y + 1);
+    case Qt::Key_Home:
+      return moveCursor(0, y);
+    case Qt::Key_End:
+      return moveCursor(layout_.across() - 1, y);
+    case Qt::Key_PageUp:
+      return moveCursor(x, 0);
+    case Qt::Key_PageDown:
+      return moveCursor(x, layout_.down() - 1);
+    default:
+      break;
+  }
+  const int bit = actionBit(event->key());
+  if (bit == 0) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  if (event->isAutoRepeat()) return;  // one action per key press
+  if (!cursorShown_) {
+    cursorShown_ = true;
+    updateCursor();
+  }
+  heldKeys_ |= bit;
+  press({Element::kBox, cursorCell()}, actionButton(bit));
+}
+
+void BoardView::keyReleaseEvent(QKeyEvent* event) {
+  const int bit = actionBit(event->key());
+  // A key whose press the board did not take is not the board's to release.
+  if (bit == 0 || event->isAutoRepeat() || (heldKeys_ & bit) == 0) {
+    QWidget::keyReleaseEvent(event);
+    return;
+  }
+  heldKeys_ &= ~bit;
+  if (holding()) release(actionButton(bit));
+}
+
+void BoardView::focusOutEvent(QFocusEvent* /*event*/) {
+  // The released keys will go elsewhere; a capture held by keys alone ends.
+  if (heldKeys_ == 0) return;
+  heldKeys_ = 0;
+  if (heldButtons_ == Qt::NoButton) letGo();
+}
+
+void BoardView::moveCursor(int x, int y) {
+  updateCursor();
+  cursor_ = {std::clamp(x, 0, layout_.across() - 1), std::clamp(y, 0, layout_.down() - 1)};
+  cursorShown_ = true;
+  updateCursor();
+}
+
+void BoardView::updateCursor() { update(toQRect(layout_.boxRect(cursorCell()))); }
 
 }  // namespace klandor::ui

@@ -19,6 +19,7 @@ Form1::Form1(Game& game, QWidget* parent) : QMainWindow(parent), game_(game) {
   setWindowIcon(images::gameIcon());
   board_ = new BoardView(game_, this);
   setCentralWidget(board_);
+  board_->setFocus();  // the keys play from the start
   buildMenus();
 
   second_.setInterval(1000);
