@@ -4,7 +4,7 @@
 
 KLANDOR_PACKAGES=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils appstream dpkg-dev file groff-base
 )

@@ -1,11 +1,15 @@
 #include "ui/board_view.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <optional>
 
+#include "ui/board_accessible.h"
 
 namespace klandor::ui {
 
@@ -81,6 +85,7 @@ BoardView::BoardView(Game& game, QWidget* parent)
     : QWidget(parent), game_(game), layout_(game.m.across, game.m.down) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
+  accessible::install();
   relayout();
 }
 
@@ -98,6 +103,7 @@ void BoardView::relayout() {
   drawnLoads_ = game_.loads;
   recompose();
   update();
+  if (QAccessible::isActive()) accessible::reportNewBoard(*this);
 }
 
 void BoardView::recompose() {
@@ -125,8 +131,11 @@ void BoardView::sync() {
     relayout();
     return;
   }
+  std::optional<accessible::ChangeReport> report;
+  if (QAccessible::isActive()) report.emplace(*this);
   // A smaller face uncovers the band behind the larger one.
   if (drawnSmile_ != game_.smile) {
+    if (report) report->face();
     const QRect was = toQRect(layout_.smileRect(smileSize()));
     drawnSmile_ = game_.smile;
     const QRect area = was | toQRect(layout_.smileRect(smileSize()));
@@ -138,12 +147,14 @@ void BoardView::sync() {
   for (int i = 1; i <= game_.elements(); ++i) {
     const auto slot = static_cast<std::size_t>(i);
     if (drawnBox_[slot] == game_.box[slot]) continue;
+    if (report) report->box(i, drawnBox_[slot]);
     drawnBox_[slot] = game_.box[slot];
     const QRect where = toQRect(layout_.boxRect(i));
     if (!painter.isActive()) painter.begin(&composed_);
     painter.drawPixmap(where, pictures_.pixmap(drawnBox_[slot]));
     update(where);
   }
+  if (report) report->send();
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
@@ -206,6 +217,12 @@ void BoardView::release(int button) {
   if (target.kind == Element::kBox) game_.Box_MouseUp(target.index, button);
   if (target.kind == Element::kSmile) game_.Smile_MouseUp();
   emit played();
+}
+
+void BoardView::act(Element target, int button) {
+  if (!isEnabled() || QApplication::activeModalWidget() != nullptr || holding()) return;
+  press(target, button);
+  release(button);
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
@@ -278,6 +295,13 @@ void BoardView::keyReleaseEvent(QKeyEvent* event) {
   if (holding()) release(actionButton(bit));
 }
 
+void BoardView::focusInEvent(QFocusEvent* /*event*/) {
+  // After the board's own focus, which Qt reports once this returns.
+  if (QAccessible::isActive()) {
+    QMetaObject::invokeMethod(this, [this] { accessible::reportCursor(*this); }, Qt::QueuedConnection);
+  }
+}
+
 void BoardView::focusOutEvent(QFocusEvent* /*event*/) {
   // The released keys will go elsewhere; a capture held by keys alone ends.
   if (heldKeys_ == 0) return;
@@ -290,6 +314,7 @@ void BoardView::moveCursor(int x, int y) {
   cursor_ = {std::clamp(x, 0, layout_.across() - 1), std::clamp(y, 0, layout_.down() - 1)};
   cursorShown_ = true;
   updateCursor();
+  if (QAccessible::isActive()) accessible::reportCursor(*this);
 }
 
 void BoardView::updateCursor() { update(toQRect(layout_.boxRect(cursorCell()))); }

@@ -37,6 +37,11 @@ class BoardView : public QWidget {
   int cursorCell() const { return cellIndex(layout_.across(), cursor_.x(), cursor_.y()); }
   bool cursorShown() const { return cursorShown_; }
 
+  // An assistive tool's action: a press and release of `button` on the
+  // element, as a click of the mouse there. Nothing happens while the window
+  // takes no input, or while a press on the board waits for its release.
+  void act(Element target, int button);
+
  signals:
   // A mouse event has been handed to the game.
   void played();
@@ -48,6 +53,7 @@ class BoardView : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
