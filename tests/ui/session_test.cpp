@@ -137,6 +137,8 @@ TEST_F(SessionTest, TheBestTimesMenuItemOpensTheDialogOverTheWindow) {
   EXPECT_FALSE(session.form1().isEnabled());
   session.form2()->close();  // through its frame: like OK
   EXPECT_TRUE(session.form1().isEnabled());
+  QTest::keyClick(session.form1().windowHandle(), Qt::Key_Down);
+  EXPECT_EQ(view()->cursorCell(), 9) << "the keys play the board again";
 }
 
 TEST_F(SessionTest, TheCustomFieldStartsItsBoardOnlyOnOk) {
