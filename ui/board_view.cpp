@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "ui/board_accessible.h"
 
@@ -60,24 +61,33 @@ int actionButton(int bit) {
 
 // The cursor's inset from the cell's edges, in pixels at scale 1.
 constexpr int kCursorInset = 2;
+// The least difference in grey a cursor dot keeps from the pixel it covers.
+constexpr int kStandOut = 96;
 }  // namespace
 
 void drawCursor(QPainter& painter, const QImage& under, const QRect& cell) {
   const QRect square = cell.adjusted(kCursorInset, kCursorInset, -kCursorInset, -kCursorInset);
   const qreal ratio = under.devicePixelRatio();
-  auto dot = [&](int x, int y) {
-    // Every other pixel, counted from the top left corner all the way round.
-    if ((x - square.left() + y - square.top()) % 2 != 0) return;
-    const QRgb pixel = under.pixel(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
-    painter.fillRect(QRect(x, y, 1, 1), qGray(pixel) < 128 ? Qt::white : Qt::black);
+  auto grey = [&](const QPoint& p) {
+    return qGray(under.pixel(static_cast<int>(p.x() * ratio), static_cast<int>(p.y() * ratio)));
   };
-  for (int x = square.left(); x <= square.right(); ++x) {
-    dot(x, square.top());
-    dot(x, square.bottom());
-  }
-  for (int y = square.top() + 1; y < square.bottom(); ++y) {
-    dot(square.left(), y);
-    dot(square.right(), y);
+  // The square's pixels, clockwise from its top left corner.
+  std::vector<QPoint> path;
+  for (int x = square.left(); x < square.right(); ++x) path.emplace_back(x, square.top());
+  for (int y = square.top(); y < square.bottom(); ++y) path.emplace_back(square.right(), y);
+  for (int x = square.right(); x > square.left(); --x) path.emplace_back(x, square.bottom());
+  for (int y = square.bottom(); y > square.top(); --y) path.emplace_back(square.left(), y);
+  int sum = 0;
+  for (const QPoint& p : path) sum += grey(p);
+  const bool darkPath = sum < 128 * static_cast<int>(path.size());
+  // Every other pixel is a dot: black or white, whichever stands out from
+  // the pixel it covers; where both would, the one that stands out from the
+  // whole path, so that the dots do not melt into a fine pattern.
+  for (std::size_t i = 0; i < path.size(); i += 2) {
+    const int covered = grey(path[i]);
+    const bool both = covered >= kStandOut && covered <= 255 - kStandOut;
+    const bool white = both ? darkPath : covered < 128;
+    painter.fillRect(QRect(path[i], QSize(1, 1)), white ? Qt::white : Qt::black);
   }
 }
 
