@@ -27,30 +27,30 @@ int clockFirst(const BoardView& view) { return view.game().cells() + 4; }
 // pressed or not.
 int cellKind(int picture) { return picture == pic::kQuestionPressed ? pic::kQuestion : picture; }
 
+// The words for the cells without a count, by picture.
+struct CellWord {
+  int picture;
+  const char* word;
+};
+constexpr CellWord kCellWords[] = {
+    {pic::kUncovered, QT_TRANSLATE_NOOP("BoardWords", "empty")},
+    {pic::kCovered, QT_TRANSLATE_NOOP("BoardWords", "covered")},
+    {pic::kFlag, QT_TRANSLATE_NOOP("BoardWords", "flag")},
+    {pic::kMine, QT_TRANSLATE_NOOP("BoardWords", "mine")},
+    {pic::kMineHit, QT_TRANSLATE_NOOP("BoardWords", "exploded mine")},
+    {pic::kWrongFlag, QT_TRANSLATE_NOOP("BoardWords", "wrong flag")},
+    {pic::kQuestion, QT_TRANSLATE_NOOP("BoardWords", "question mark")},
+};
+
 // What a cell picture shows, in the player's words; `picture` is a cell
 // picture number without the tile set's offset.
 QString cellName(int picture) {
   const int near = picture - pic::kUncovered;
   if (near == 1) return BoardWords::tr("1 mine around");
   if (near > 1 && near <= 8) return BoardWords::tr("%1 mines around", nullptr, near).arg(near);
-  switch (cellKind(picture)) {
-    case pic::kUncovered:
-      return BoardWords::tr("empty");
-    case pic::kCovered:
-      return BoardWords::tr("covered");
-    case pic::kFlag:
-      return BoardWords::tr("flag");
-    case pic::kMine:
-      return BoardWords::tr("mine");
-    case pic::kMineHit:
-      return BoardWords::tr("exploded mine");
-    case pic::kWrongFlag:
-      return BoardWords::tr("wrong flag");
-    case pic::kQuestion:
-      return BoardWords::tr("question mark");
-    default:
-      return {};
-  }
+  for (const CellWord& w : kCellWords)
+    if (w.picture == cellKind(picture)) return BoardWords::tr(w.word);
+  return {};
 }
 
 class BoardAccessible;
