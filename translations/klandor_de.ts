@@ -21,6 +21,107 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>verdeckt</translation>
+    </message>
+    <message>
+        <source>flag</source>
+        <translation>Flagge</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>Mine</translation>
+    </message>
+    <message>
+        <source>exploded mine</source>
+        <translation>explodierte Mine</translation>
+    </message>
+    <message>
+        <source>wrong flag</source>
+        <translation>falsche Flagge</translation>
+    </message>
+    <message>
+        <source>question mark</source>
+        <translation>Fragezeichen</translation>
+    </message>
+    <message>
+        <source>1 mine around</source>
+        <translation>1 angrenzende Mine</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mines around</source>
+        <translation>
+            <numerusform>%1 angrenzende Mine</numerusform>
+            <numerusform>%1 angrenzende Minen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mines left: %1</source>
+        <translation>Verbleibende Minen: %1</translation>
+    </message>
+    <message>
+        <source>Time: 1 second</source>
+        <translation>Zeit: 1 Sekunde</translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %1 seconds</source>
+        <translation>
+            <numerusform>Zeit: %1 Sekunde</numerusform>
+            <numerusform>Zeit: %1 Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Game won</source>
+        <translation>Spiel gewonnen</translation>
+    </message>
+    <message>
+        <source>Game in play</source>
+        <translation>Spiel läuft</translation>
+    </message>
+    <message>
+        <source>Game lost</source>
+        <translation>Spiel verloren</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation>Aufdecken</translation>
+    </message>
+    <message>
+        <source>Flag</source>
+        <translation>Flagge</translation>
+    </message>
+    <message>
+        <source>Uncovers the cell</source>
+        <translation>Deckt das Feld auf</translation>
+    </message>
+    <message>
+        <source>Puts a flag on the cell, or takes it off</source>
+        <translation>Setzt eine Flagge auf das Feld oder entfernt sie</translation>
+    </message>
+    <message>
+        <source>Minefield</source>
+        <translation>Minenfeld</translation>
+    </message>
+    <message>
+        <source>Arrow keys, Home, End, Page Up and Page Down move between the cells; Space or Enter uncovers a cell, F puts a flag on it or takes it off.</source>
+        <translation>Pfeiltasten, Pos1, Ende, Bild auf und Bild ab wechseln zwischen den Feldern; Leertaste oder Eingabetaste deckt ein Feld auf, F setzt eine Flagge darauf oder entfernt sie.</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Game</source>

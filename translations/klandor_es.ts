@@ -21,6 +21,107 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>cubierta</translation>
+    </message>
+    <message>
+        <source>flag</source>
+        <translation>bandera</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>mina</translation>
+    </message>
+    <message>
+        <source>exploded mine</source>
+        <translation>mina explotada</translation>
+    </message>
+    <message>
+        <source>wrong flag</source>
+        <translation>bandera errónea</translation>
+    </message>
+    <message>
+        <source>question mark</source>
+        <translation>signo de interrogación</translation>
+    </message>
+    <message>
+        <source>1 mine around</source>
+        <translation>1 mina alrededor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mines around</source>
+        <translation>
+            <numerusform>%1 mina alrededor</numerusform>
+            <numerusform>%1 minas alrededor</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mines left: %1</source>
+        <translation>Minas restantes: %1</translation>
+    </message>
+    <message>
+        <source>Time: 1 second</source>
+        <translation>Tiempo: 1 segundo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %1 seconds</source>
+        <translation>
+            <numerusform>Tiempo: %1 segundo</numerusform>
+            <numerusform>Tiempo: %1 segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Game won</source>
+        <translation>Partida ganada</translation>
+    </message>
+    <message>
+        <source>Game in play</source>
+        <translation>Partida en curso</translation>
+    </message>
+    <message>
+        <source>Game lost</source>
+        <translation>Partida perdida</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation>Descubrir</translation>
+    </message>
+    <message>
+        <source>Flag</source>
+        <translation>Bandera</translation>
+    </message>
+    <message>
+        <source>Uncovers the cell</source>
+        <translation>Descubre la casilla</translation>
+    </message>
+    <message>
+        <source>Puts a flag on the cell, or takes it off</source>
+        <translation>Pone una bandera en la casilla o la quita</translation>
+    </message>
+    <message>
+        <source>Minefield</source>
+        <translation>Campo de minas</translation>
+    </message>
+    <message>
+        <source>Arrow keys, Home, End, Page Up and Page Down move between the cells; Space or Enter uncovers a cell, F puts a flag on it or takes it off.</source>
+        <translation>Las flechas, Inicio, Fin, Re Pág y Av Pág pasan de una casilla a otra; Espacio o Intro descubre una casilla, F pone una bandera en ella o la quita.</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Game</source>

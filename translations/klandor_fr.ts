@@ -21,6 +21,107 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>couverte</translation>
+    </message>
+    <message>
+        <source>flag</source>
+        <translation>drapeau</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>mine</translation>
+    </message>
+    <message>
+        <source>exploded mine</source>
+        <translation>mine explosée</translation>
+    </message>
+    <message>
+        <source>wrong flag</source>
+        <translation>drapeau erroné</translation>
+    </message>
+    <message>
+        <source>question mark</source>
+        <translation>point d&apos;interrogation</translation>
+    </message>
+    <message>
+        <source>1 mine around</source>
+        <translation>1 mine autour</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mines around</source>
+        <translation>
+            <numerusform>%1 mine autour</numerusform>
+            <numerusform>%1 mines autour</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mines left: %1</source>
+        <translation>Mines restantes&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Time: 1 second</source>
+        <translation>Temps&#xa0;: 1 seconde</translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %1 seconds</source>
+        <translation>
+            <numerusform>Temps&#xa0;: %1 seconde</numerusform>
+            <numerusform>Temps&#xa0;: %1 secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Game won</source>
+        <translation>Partie gagnée</translation>
+    </message>
+    <message>
+        <source>Game in play</source>
+        <translation>Partie en cours</translation>
+    </message>
+    <message>
+        <source>Game lost</source>
+        <translation>Partie perdue</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation>Découvrir</translation>
+    </message>
+    <message>
+        <source>Flag</source>
+        <translation>Drapeau</translation>
+    </message>
+    <message>
+        <source>Uncovers the cell</source>
+        <translation>Découvre la case</translation>
+    </message>
+    <message>
+        <source>Puts a flag on the cell, or takes it off</source>
+        <translation>Pose un drapeau sur la case, ou l&apos;enlève</translation>
+    </message>
+    <message>
+        <source>Minefield</source>
+        <translation>Champ de mines</translation>
+    </message>
+    <message>
+        <source>Arrow keys, Home, End, Page Up and Page Down move between the cells; Space or Enter uncovers a cell, F puts a flag on it or takes it off.</source>
+        <translation>Les flèches, Début, Fin, Page précédente et Page suivante passent d&apos;une case à l&apos;autre&#xa0;; Espace ou Entrée découvre une case, F y pose un drapeau ou l&apos;enlève.</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Game</source>

@@ -21,6 +21,107 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>empty</source>
+        <translation>vuota</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>coperta</translation>
+    </message>
+    <message>
+        <source>flag</source>
+        <translation>bandierina</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>mina</translation>
+    </message>
+    <message>
+        <source>exploded mine</source>
+        <translation>mina esplosa</translation>
+    </message>
+    <message>
+        <source>wrong flag</source>
+        <translation>bandierina sbagliata</translation>
+    </message>
+    <message>
+        <source>question mark</source>
+        <translation>punto interrogativo</translation>
+    </message>
+    <message>
+        <source>1 mine around</source>
+        <translation>1 mina intorno</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mines around</source>
+        <translation>
+            <numerusform>%1 mina intorno</numerusform>
+            <numerusform>%1 mine intorno</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mines left: %1</source>
+        <translation>Mine rimaste: %1</translation>
+    </message>
+    <message>
+        <source>Time: 1 second</source>
+        <translation>Tempo: 1 secondo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %1 seconds</source>
+        <translation>
+            <numerusform>Tempo: %1 secondo</numerusform>
+            <numerusform>Tempo: %1 secondi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Game won</source>
+        <translation>Partita vinta</translation>
+    </message>
+    <message>
+        <source>Game in play</source>
+        <translation>Partita in corso</translation>
+    </message>
+    <message>
+        <source>Game lost</source>
+        <translation>Partita persa</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nuova partita</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Riga %1, colonna %2</translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation>Scopri</translation>
+    </message>
+    <message>
+        <source>Flag</source>
+        <translation>Bandierina</translation>
+    </message>
+    <message>
+        <source>Uncovers the cell</source>
+        <translation>Scopre la casella</translation>
+    </message>
+    <message>
+        <source>Puts a flag on the cell, or takes it off</source>
+        <translation>Pianta una bandierina sulla casella o la toglie</translation>
+    </message>
+    <message>
+        <source>Minefield</source>
+        <translation>Campo minato</translation>
+    </message>
+    <message>
+        <source>Arrow keys, Home, End, Page Up and Page Down move between the cells; Space or Enter uncovers a cell, F puts a flag on it or takes it off.</source>
+        <translation>Le frecce, Home, Fine, Pag su e Pag giù passano da una casella all&apos;altra; Spazio o Invio scopre una casella, F vi pianta una bandierina o la toglie.</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Game</source>

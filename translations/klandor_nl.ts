@@ -21,6 +21,107 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>bedekt</translation>
+    </message>
+    <message>
+        <source>flag</source>
+        <translation>vlag</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>mijn</translation>
+    </message>
+    <message>
+        <source>exploded mine</source>
+        <translation>ontplofte mijn</translation>
+    </message>
+    <message>
+        <source>wrong flag</source>
+        <translation>verkeerde vlag</translation>
+    </message>
+    <message>
+        <source>question mark</source>
+        <translation>vraagteken</translation>
+    </message>
+    <message>
+        <source>1 mine around</source>
+        <translation>1 aangrenzende mijn</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mines around</source>
+        <translation>
+            <numerusform>%1 aangrenzende mijn</numerusform>
+            <numerusform>%1 aangrenzende mijnen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mines left: %1</source>
+        <translation>Resterende mijnen: %1</translation>
+    </message>
+    <message>
+        <source>Time: 1 second</source>
+        <translation>Tijd: 1 seconde</translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %1 seconds</source>
+        <translation>
+            <numerusform>Tijd: %1 seconde</numerusform>
+            <numerusform>Tijd: %1 seconden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Game won</source>
+        <translation>Spel gewonnen</translation>
+    </message>
+    <message>
+        <source>Game in play</source>
+        <translation>Spel bezig</translation>
+    </message>
+    <message>
+        <source>Game lost</source>
+        <translation>Spel verloren</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nieuw spel</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Rij %1, kolom %2</translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation>Blootleggen</translation>
+    </message>
+    <message>
+        <source>Flag</source>
+        <translation>Vlag</translation>
+    </message>
+    <message>
+        <source>Uncovers the cell</source>
+        <translation>Legt het vakje bloot</translation>
+    </message>
+    <message>
+        <source>Puts a flag on the cell, or takes it off</source>
+        <translation>Plaatst een vlag op het vakje of haalt hem weg</translation>
+    </message>
+    <message>
+        <source>Minefield</source>
+        <translation>Mijnenveld</translation>
+    </message>
+    <message>
+        <source>Arrow keys, Home, End, Page Up and Page Down move between the cells; Space or Enter uncovers a cell, F puts a flag on it or takes it off.</source>
+        <translation>Pijltjestoetsen, Home, End, Page Up en Page Down gaan van vakje naar vakje; Spatie of Enter legt een vakje bloot, F plaatst er een vlag op of haalt hem weg.</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Game</source>

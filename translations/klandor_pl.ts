@@ -21,6 +21,109 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>empty</source>
+        <translation>puste</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>zakryte</translation>
+    </message>
+    <message>
+        <source>flag</source>
+        <translation>flaga</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>mina</translation>
+    </message>
+    <message>
+        <source>exploded mine</source>
+        <translation>zdetonowana mina</translation>
+    </message>
+    <message>
+        <source>wrong flag</source>
+        <translation>błędna flaga</translation>
+    </message>
+    <message>
+        <source>question mark</source>
+        <translation>znak zapytania</translation>
+    </message>
+    <message>
+        <source>1 mine around</source>
+        <translation>1 mina w sąsiedztwie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mines around</source>
+        <translation>
+            <numerusform>%1 mina w sąsiedztwie</numerusform>
+            <numerusform>%1 miny w sąsiedztwie</numerusform>
+            <numerusform>%1 min w sąsiedztwie</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mines left: %1</source>
+        <translation>Pozostałe miny: %1</translation>
+    </message>
+    <message>
+        <source>Time: 1 second</source>
+        <translation>Czas: 1 sekunda</translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %1 seconds</source>
+        <translation>
+            <numerusform>Czas: %1 sekunda</numerusform>
+            <numerusform>Czas: %1 sekundy</numerusform>
+            <numerusform>Czas: %1 sekund</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Game won</source>
+        <translation>Gra wygrana</translation>
+    </message>
+    <message>
+        <source>Game in play</source>
+        <translation>Gra w toku</translation>
+    </message>
+    <message>
+        <source>Game lost</source>
+        <translation>Gra przegrana</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nowa gra</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Wiersz %1, kolumna %2</translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation>Odkryj</translation>
+    </message>
+    <message>
+        <source>Flag</source>
+        <translation>Flaga</translation>
+    </message>
+    <message>
+        <source>Uncovers the cell</source>
+        <translation>Odkrywa pole</translation>
+    </message>
+    <message>
+        <source>Puts a flag on the cell, or takes it off</source>
+        <translation>Stawia flagę na polu lub ją zdejmuje</translation>
+    </message>
+    <message>
+        <source>Minefield</source>
+        <translation>Pole minowe</translation>
+    </message>
+    <message>
+        <source>Arrow keys, Home, End, Page Up and Page Down move between the cells; Space or Enter uncovers a cell, F puts a flag on it or takes it off.</source>
+        <translation>Strzałki, Home, End, Page Up i Page Down przechodzą między polami; Spacja lub Enter odkrywa pole, F stawia na nim flagę lub ją zdejmuje.</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Game</source>

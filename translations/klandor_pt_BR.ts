@@ -21,6 +21,107 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>empty</source>
+        <translation>vazio</translation>
+    </message>
+    <message>
+        <source>covered</source>
+        <translation>coberto</translation>
+    </message>
+    <message>
+        <source>flag</source>
+        <translation>bandeira</translation>
+    </message>
+    <message>
+        <source>mine</source>
+        <translation>mina</translation>
+    </message>
+    <message>
+        <source>exploded mine</source>
+        <translation>mina explodida</translation>
+    </message>
+    <message>
+        <source>wrong flag</source>
+        <translation>bandeira errada</translation>
+    </message>
+    <message>
+        <source>question mark</source>
+        <translation>ponto de interrogação</translation>
+    </message>
+    <message>
+        <source>1 mine around</source>
+        <translation>1 mina ao redor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mines around</source>
+        <translation>
+            <numerusform>%1 mina ao redor</numerusform>
+            <numerusform>%1 minas ao redor</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mines left: %1</source>
+        <translation>Minas restantes: %1</translation>
+    </message>
+    <message>
+        <source>Time: 1 second</source>
+        <translation>Tempo: 1 segundo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %1 seconds</source>
+        <translation>
+            <numerusform>Tempo: %1 segundo</numerusform>
+            <numerusform>Tempo: %1 segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Game won</source>
+        <translation>Jogo ganho</translation>
+    </message>
+    <message>
+        <source>Game in play</source>
+        <translation>Jogo em andamento</translation>
+    </message>
+    <message>
+        <source>Game lost</source>
+        <translation>Jogo perdido</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Novo jogo</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Linha %1, coluna %2</translation>
+    </message>
+    <message>
+        <source>Uncover</source>
+        <translation>Descobrir</translation>
+    </message>
+    <message>
+        <source>Flag</source>
+        <translation>Bandeira</translation>
+    </message>
+    <message>
+        <source>Uncovers the cell</source>
+        <translation>Descobre o quadrado</translation>
+    </message>
+    <message>
+        <source>Puts a flag on the cell, or takes it off</source>
+        <translation>Coloca uma bandeira no quadrado ou a retira</translation>
+    </message>
+    <message>
+        <source>Minefield</source>
+        <translation>Campo minado</translation>
+    </message>
+    <message>
+        <source>Arrow keys, Home, End, Page Up and Page Down move between the cells; Space or Enter uncovers a cell, F puts a flag on it or takes it off.</source>
+        <translation>As setas, Home, End, Page Up e Page Down passam de um quadrado a outro; Espaço ou Enter descobre um quadrado, F coloca uma bandeira nele ou a retira.</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Game</source>

@@ -2,6 +2,7 @@
 // standard buttons when the system has their translation.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include "resources/best_background.h"
 #include "tests/records/mock_prompts.h"
 #include "tests/records/test_files.h"
+#include "ui/board_view.h"
 #include "ui/session.h"
 
 namespace klandor::ui {
@@ -29,6 +31,14 @@ TEST(German, TheGameStartsInTheDesktopsLanguage) {
   EXPECT_EQ(bar[0]->text(), "&Spiel");
   EXPECT_EQ(bar[0]->menu()->actions().front()->text(), "&Neues Spiel");
   EXPECT_EQ(bar[1]->text(), "&Hilfe");
+
+  // What a screen reader reads on the board.
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(session.form1().board());
+  EXPECT_EQ(board->child(0)->text(QAccessible::Name), "Verbleibende Minen: 10");
+  EXPECT_EQ(board->child(2)->text(QAccessible::Name), "Zeit: 0 Sekunden");
+  QAccessibleInterface* cell = board->child(3)->child(9);
+  EXPECT_EQ(cell->text(QAccessible::Name), "verdeckt");
+  EXPECT_EQ(cell->text(QAccessible::Description), "Zeile 2, Spalte 2");
 
   session.mnuBest_Click();
   const Form2& best = *session.form2();
