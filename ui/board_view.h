@@ -43,7 +43,8 @@ class BoardView : public QWidget {
   void act(Element target, int button);
 
  signals:
-  // A mouse event has been handed to the game.
+  // A press or release, of the mouse, a key or an assistive tool, has been
+  // handed to the game.
   void played();
 
  protected:
