@@ -143,7 +143,9 @@ TEST_F(KeyboardTest, AHeldKeyKeepsItsCellAndLetsGoWhenItsReleaseCannotCome) {
 TEST_F(KeyboardTest, ANewBoardKeepsTheCursorsCellOrBringsItInside) {
   form->action(Menu::mnuHard)->trigger();
   goTo(20, 12);
+  key(Qt::Key_F);
   key(Qt::Key_F2);
+  EXPECT_EQ(game.b.mark[cellIndex(30, 20, 12)], kNoMark) << "F2 still starts a new game";
   EXPECT_EQ(view()->cursorCell(), cellIndex(30, 20, 12));
   EXPECT_FALSE(plain(cellIndex(30, 20, 12))) << "still drawn";
   form->action(Menu::mnuIntermediate)->trigger();
