@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "bench/model_bench.h"
-#include "ui/board_view.h"
-#include "ui/form1.h"
+#include "qt/ui/board_view.h"
+#include "qt/ui/form1.h"
 
 namespace klandor::bench {
 namespace {

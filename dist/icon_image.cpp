@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "images/picture_image.h"
+#include "qt/images/picture_image.h"
 
 namespace klandor::dist {
 

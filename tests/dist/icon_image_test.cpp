@@ -1,6 +1,6 @@
 #include "dist/icon_image.h"
 
-#include "images/picture_image.h"
+#include "qt/images/picture_image.h"
 
 #include <gtest/gtest.h>
 

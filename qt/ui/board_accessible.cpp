@@ -1,0 +1,435 @@
+#include "qt/ui/board_accessible.h"
+
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <array>
+
+#include "resources/picture_numbers.h"
+#include "qt/ui/board_view.h"
+
+namespace klandor::ui {
+
+// The words an assistive tool speaks for the board.
+class BoardWords {
+  Q_DECLARE_TR_FUNCTIONS(BoardWords)
+};
+
+namespace accessible {
+namespace {
+
+QRect toQRect(const Rect& r) { return {r.x, r.y, r.w, r.h}; }
+
+// The counter's and the clock's first digit cells.
+int counterFirst(const BoardView& view) { return view.game().cells() + 1; }
+int clockFirst(const BoardView& view) { return view.game().cells() + 4; }
+
+// The kinds of cell the player tells apart; the "?" mark looks the same
+// pressed or not.
+int cellKind(int picture) { return picture == pic::kQuestionPressed ? pic::kQuestion : picture; }
+
+// The words for the cells without a count, by picture.
+struct CellWord {
+  int picture;
+  const char* word;
+};
+constexpr CellWord kCellWords[] = {
+    {pic::kUncovered, QT_TRANSLATE_NOOP("BoardWords", "empty")},
+    {pic::kCovered, QT_TRANSLATE_NOOP("BoardWords", "covered")},
+    {pic::kFlag, QT_TRANSLATE_NOOP("BoardWords", "flag")},
+    {pic::kMine, QT_TRANSLATE_NOOP("BoardWords", "mine")},
+    {pic::kMineHit, QT_TRANSLATE_NOOP("BoardWords", "exploded mine")},
+    {pic::kWrongFlag, QT_TRANSLATE_NOOP("BoardWords", "wrong flag")},
+    {pic::kQuestion, QT_TRANSLATE_NOOP("BoardWords", "question mark")},
+};
+
+// What a cell picture shows, in the player's words; `picture` is a cell
+// picture number without the tile set's offset.
+QString cellName(int picture) {
+  const int near = picture - pic::kUncovered;
+  if (near == 1) return BoardWords::tr("1 mine around");
+  if (near > 1 && near <= 8) return BoardWords::tr("%1 mines around", nullptr, near).arg(near);
+  for (const CellWord& w : kCellWords)
+    if (w.picture == cellKind(picture)) return BoardWords::tr(w.word);
+  return {};
+}
+
+class BoardAccessible;
+
+// A part of the board drawn on its surface: no object of its own, its place
+// and contents read from the board.
+class Part : public QAccessibleInterface {
+ public:
+  explicit Part(const BoardAccessible& board) : board_(board) {}
+
+  bool isValid() const override;
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override;
+  QAccessibleInterface* parent() const override;
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  void setText(QAccessible::Text, const QString&) override {}
+  QAccessible::State state() const override { return {}; }
+
+ protected:
+  BoardView& view() const;
+  // A rectangle of the board on the screen.
+  QRect onScreen(const QRect& r) const;
+
+  const BoardAccessible& board_;
+};
+
+// The mine counter or the clock: its value in its name.
+class Readout final : public Part {
+ public:
+  Readout(const BoardAccessible& board, bool clock) : Part(board), clock_(clock) {}
+
+  QString text(QAccessible::Text t) const override {
+    const Board& b = view().game().b;
+    if (t == QAccessible::Value) return QString::number(clock_ ? b.seconds : b.minesleft);
+    if (t != QAccessible::Name) return {};
+    if (!clock_) return BoardWords::tr("Mines left: %1").arg(b.minesleft);
+    // English says "1 second" apart; other languages inflect by the count.
+    if (b.seconds == 1) return BoardWords::tr("Time: 1 second");
+    return BoardWords::tr("Time: %1 seconds", nullptr, b.seconds).arg(b.seconds);
+  }
+  QRect rect() const override {
+    const int first = clock_ ? clockFirst(view()) : counterFirst(view());
+    const Layout& l = view().layout();
+    return onScreen(toQRect(l.boxRect(first)) | toQRect(l.boxRect(first + 2)));
+  }
+  QAccessible::Role role() const override { return QAccessible::StaticText; }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    s.readOnly = true;
+    return s;
+  }
+
+ private:
+  bool clock_;
+};
+
+// The face: a button that starts a new game, described by the game's state.
+class Face final : public Part, public QAccessibleActionInterface {
+ public:
+  explicit Face(const BoardAccessible& board) : Part(board), reported_(description()) {}
+
+  QString description() const {
+    const Board& b = view().game().b;
+    if (b.won) return BoardWords::tr("Game won");
+    return b.playing ? BoardWords::tr("Game in play") : BoardWords::tr("Game lost");
+  }
+  // Whether the description changed since the last time this was asked.
+  bool changed() {
+    const QString now = description();
+    if (now == reported_) return false;
+    reported_ = now;
+    return true;
+  }
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) return BoardWords::tr("New game");
+    if (t == QAccessible::Description) return description();
+    return {};
+  }
+  QRect rect() const override {
+    return onScreen(toQRect(view().layout().smileRect(pic::kInitialFaceSide)));
+  }
+  QAccessible::Role role() const override { return QAccessible::Button; }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+  }
+
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& name) override {
+    if (name == pressAction()) view().act({Element::kSmile, 0}, kLeft);
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+ private:
+  QString reported_;
+};
+
+class Minefield;
+
+// One cell of the minefield, by its index.
+class Cell final : public Part, public QAccessibleTableCellInterface, public QAccessibleActionInterface {
+ public:
+  Cell(const BoardAccessible& board, const Minefield& table, int index) : Part(board), table_(table), index_(index) {}
+
+  int index() const { return index_; }
+  int across() const { return view().layout().across(); }
+
+  bool isValid() const override { return Part::isValid() && index_ <= view().game().cells(); }
+  QAccessibleInterface* parent() const override;
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) return cellName(view().game().box[static_cast<std::size_t>(index_)] - view().game().m.tileset);
+    if (t == QAccessible::Description) return BoardWords::tr("Row %1, column %2").arg(rowIndex() + 1).arg(columnIndex() + 1);
+    return {};
+  }
+  QRect rect() const override { return onScreen(toQRect(view().layout().boxRect(index_))); }
+  QAccessible::Role role() const override { return QAccessible::Cell; }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    s.focusable = true;
+    s.focused = view().hasFocus() && view().cursorCell() == index_;
+    return s;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TableCellInterface) return static_cast<QAccessibleTableCellInterface*>(this);
+    if (type == QAccessible::ActionInterface) return static_cast<QAccessibleActionInterface*>(this);
+    return nullptr;
+  }
+
+  // The table cell.
+  bool isSelected() const override { return false; }
+  QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+  int columnIndex() const override { return cellColumn(across(), index_); }
+  int rowIndex() const override { return cellRow(across(), index_); }
+  int columnExtent() const override { return 1; }
+  int rowExtent() const override { return 1; }
+  QAccessibleInterface* table() const override { return parent(); }
+
+  // The actions: the press uncovers, as the left button; Flag is the right
+  // button's click.
+  static QString flagAction() { return QStringLiteral("Flag"); }
+  QStringList actionNames() const override { return {pressAction(), flagAction()}; }
+  QString localizedActionName(const QString& name) const override {
+    if (name == pressAction()) return BoardWords::tr("Uncover");
+    if (name == flagAction()) return BoardWords::tr("Flag");
+    return {};
+  }
+  QString localizedActionDescription(const QString& name) const override {
+    if (name == pressAction()) return BoardWords::tr("Uncovers the cell");
+    if (name == flagAction()) return BoardWords::tr("Puts a flag on the cell, or takes it off");
+    return {};
+  }
+  void doAction(const QString& name) override {
+    if (name == pressAction()) view().act({Element::kBox, index_}, kLeft);
+    if (name == flagAction()) view().act({Element::kBox, index_}, kRight);
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+ private:
+  const Minefield& table_;
+  int index_;
+};
+
+// The grid of cells as a table of `down` rows by `across` columns. Its cells
+// are made when first asked for and dropped with the board they belong to.
+class Minefield final : public Part, public QAccessibleTableInterface {
+ public:
+  using Part::Part;
+  ~Minefield() override { dropCells(); }
+
+  int across() const { return view().layout().across(); }
+
+  QAccessibleInterface* cell(int index) const {
+    if (index < 1 || index > view().game().cells()) return nullptr;
+    QAccessible::Id& id = cells_[static_cast<std::size_t>(index)];
+    if (id == 0) id = QAccessible::registerAccessibleInterface(new Cell(board_, *this, index));
+    return QAccessible::accessibleInterface(id);
+  }
+  void dropCells() {
+    for (QAccessible::Id& id : cells_) {
+      if (id != 0) QAccessible::deleteAccessibleInterface(id);
+      id = 0;
+    }
+  }
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) return BoardWords::tr("Minefield");
+    if (t == QAccessible::Description)
+      return BoardWords::tr("Arrow keys, Home, End, Page Up and Page Down move between the cells; Space or Enter "
+                            "uncovers a cell, F puts a flag on it or takes it off.");
+    return {};
+  }
+  QRect rect() const override {
+    const Layout& l = view().layout();
+    return onScreen(toQRect(l.boxRect(1)) | toQRect(l.boxRect(view().game().cells())));
+  }
+  QAccessible::Role role() const override { return QAccessible::Table; }
+  int childCount() const override { return view().game().cells(); }
+  QAccessibleInterface* child(int i) const override { return cell(i + 1); }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    const auto* c = dynamic_cast<const Cell*>(child);
+    return c != nullptr && cell(c->index()) == child ? c->index() - 1 : -1;
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    const QPoint at = view().mapFromGlobal(QPoint(x, y));
+    const Element e = view().layout().elementAt(at.x(), at.y(), pic::kInitialFaceSide);
+    return e.kind == Element::kBox ? cell(e.index) : nullptr;
+  }
+  QAccessibleInterface* focusChild() const override {
+    return view().hasFocus() ? cell(view().cursorCell()) : nullptr;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this) : nullptr;
+  }
+
+  // The table.
+  QAccessibleInterface* caption() const override { return nullptr; }
+  QAccessibleInterface* summary() const override { return nullptr; }
+  QAccessibleInterface* cellAt(int row, int column) const override {
+    if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount()) return nullptr;
+    return cell(cellIndex(across(), column, row));
+  }
+  int selectedCellCount() const override { return 0; }
+  QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+  QString columnDescription(int) const override { return {}; }
+  QString rowDescription(int) const override { return {}; }
+  int selectedColumnCount() const override { return 0; }
+  int selectedRowCount() const override { return 0; }
+  int columnCount() const override { return across(); }
+  int rowCount() const override { return view().layout().down(); }
+  QList<int> selectedColumns() const override { return {}; }
+  QList<int> selectedRows() const override { return {}; }
+  bool isColumnSelected(int) const override { return false; }
+  bool isRowSelected(int) const override { return false; }
+  bool selectRow(int) override { return false; }
+  bool selectColumn(int) override { return false; }
+  bool unselectRow(int) override { return false; }
+  bool unselectColumn(int) override { return false; }
+  void modelChange(QAccessibleTableModelChangeEvent* event) override {
+    if (event->modelChangeType() == QAccessibleTableModelChangeEvent::ModelReset) dropCells();
+  }
+
+ private:
+  mutable std::array<QAccessible::Id, kCellSlots> cells_{};
+};
+
+// The board's surface: the counter, the face, the clock and the minefield,
+// in reading order.
+class BoardAccessible final : public QAccessibleWidget {
+ public:
+  enum Child { kCounter, kFace, kClock, kMinefield, kChildren };
+
+  explicit BoardAccessible(BoardView* view) : QAccessibleWidget(view, QAccessible::Pane) {}
+  ~BoardAccessible() override {
+    for (QAccessible::Id id : children_)
+      if (id != 0) QAccessible::deleteAccessibleInterface(id);
+  }
+
+  BoardView& view() const { return *static_cast<BoardView*>(widget()); }
+
+  QAccessibleInterface* part(Child which) const {
+    QAccessible::Id& id = children_[which];
+    if (id == 0) {
+      QAccessibleInterface* made = nullptr;
+      switch (which) {
+        case kCounter:
+        case kClock:
+          made = new Readout(*this, which == kClock);
+          break;
+        case kFace:
+          made = new Face(*this);
+          break;
+        default:
+          made = new Minefield(*this);
+          break;
+      }
+      id = QAccessible::registerAccessibleInterface(made);
+    }
+    return QAccessible::accessibleInterface(id);
+  }
+  Face& face() const { return *static_cast<Face*>(part(kFace)); }
+  Minefield& minefield() const { return *static_cast<Minefield*>(part(kMinefield)); }
+
+  int childCount() const override { return kChildren; }
+  QAccessibleInterface* child(int i) const override {
+    return i >= 0 && i < kChildren ? part(static_cast<Child>(i)) : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    for (int i = 0; i < kChildren; ++i)
+      if (children_[static_cast<std::size_t>(i)] != 0 && part(static_cast<Child>(i)) == child) return i;
+    return -1;
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    const QPoint at = view().mapFromGlobal(QPoint(x, y));
+    const Element e = view().layout().elementAt(at.x(), at.y(), pic::kInitialFaceSide);
+    if (e.kind == Element::kSmile) return part(kFace);
+    if (e.kind != Element::kBox) return nullptr;
+    if (e.index >= clockFirst(view())) return part(kClock);
+    return part(e.index >= counterFirst(view()) ? kCounter : kMinefield);
+  }
+  QAccessibleInterface* focusChild() const override { return minefield().focusChild(); }
+
+ private:
+  mutable std::array<QAccessible::Id, kChildren> children_{};
+};
+
+bool Part::isValid() const { return board_.isValid(); }
+QWindow* Part::window() const { return board_.window(); }
+QAccessibleInterface* Part::parent() const { return const_cast<BoardAccessible*>(&board_); }
+BoardView& Part::view() const { return board_.view(); }
+QRect Part::onScreen(const QRect& r) const { return {view().mapToGlobal(r.topLeft()), r.size()}; }
+
+QAccessibleInterface* Cell::parent() const { return const_cast<Minefield*>(&table_); }
+
+BoardAccessible* boardOf(BoardView& view) {
+  return dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(&view));
+}
+
+void notify(QAccessibleInterface* iface, QAccessible::Event type) {
+  if (iface == nullptr) return;
+  QAccessibleEvent event(iface, type);
+  QAccessible::updateAccessibility(&event);
+}
+
+QAccessibleInterface* factory(const QString& className, QObject* object) {
+  if (className == QLatin1String(BoardView::staticMetaObject.className()))
+    return new BoardAccessible(static_cast<BoardView*>(object));
+  return nullptr;
+}
+
+}  // namespace
+
+void install() {
+  static const bool installed = [] {
+    QAccessible::installFactory(factory);
+    return true;
+  }();
+  (void)installed;
+}
+
+void ChangeReport::box(int index, int was) {
+  const Game& game = view_.game();
+  if (index >= clockFirst(view_)) {
+    clock_ = true;
+  } else if (index >= counterFirst(view_)) {
+    counter_ = true;
+  } else if (cellKind(was) != cellKind(game.box[static_cast<std::size_t>(index)])) {
+    if (BoardAccessible* board = boardOf(view_)) notify(board->minefield().cell(index), QAccessible::NameChanged);
+  }
+}
+
+void ChangeReport::send() {
+  BoardAccessible* board = boardOf(view_);
+  if (board == nullptr) return;
+  if (counter_) notify(board->part(BoardAccessible::kCounter), QAccessible::NameChanged);
+  if (clock_) notify(board->part(BoardAccessible::kClock), QAccessible::NameChanged);
+  if (face_ && board->face().changed()) notify(&board->face(), QAccessible::DescriptionChanged);
+}
+
+void reportNewBoard(BoardView& view) {
+  BoardAccessible* board = boardOf(view);
+  if (board == nullptr) return;
+  QAccessibleTableModelChangeEvent reset(&board->minefield(), QAccessibleTableModelChangeEvent::ModelReset);
+  QAccessible::updateAccessibility(&reset);
+  ChangeReport report(view);
+  report.box(counterFirst(view), 0);
+  report.box(clockFirst(view), 0);
+  report.face();
+  report.send();
+  reportCursor(view);
+}
+
+void reportCursor(BoardView& view) {
+  if (!view.hasFocus()) return;
+  if (BoardAccessible* board = boardOf(view)) notify(board->minefield().cell(view.cursorCell()), QAccessible::Focus);
+}
+
+}  // namespace accessible
+}  // namespace klandor::ui

@@ -1,0 +1,180 @@
+// The whole game through the real window: a won game records its time, the
+// Best Times dialog shows it, the Custom Field starts its board.
+#include "qt/ui/session.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QApplication>
+#include <QDialog>
+
+#include "board_shot.h"
+#include "resources/picture_numbers.h"
+#include "tests/records/mock_prompts.h"
+#include "tests/records/test_files.h"
+#include "qt/ui/board_view.h"
+
+namespace klandor::ui {
+namespace {
+
+using ::testing::_;
+
+class SessionTest : public ::testing::Test {
+ protected:
+  SessionTest() : session(dir / "minebs.txt", prompts, [] { return std::uint64_t{3}; }) {
+    session.form1().show();
+  }
+
+  BoardView* view() { return session.form1().board(); }
+
+  void click(int index, Qt::MouseButton button = Qt::LeftButton) {
+    const Rect r = view()->layout().boxRect(index);
+    const QPoint at(r.x + r.w / 2, r.y + r.h / 2);
+    QTest::mousePress(view(), button, {}, at);
+    QTest::mouseRelease(view(), button, {}, at);
+  }
+
+  // Mines only in the bottom row's first cells, so one release on the top
+  // left corner opens every other cell.
+  void mineBottomRow() {
+    Game& g = session.game();
+    for (int x = 0; x < g.m.totalmines; ++x) g.b.ismine[cellIndex(g.m.across, x % g.m.across, g.m.down - 1 - x / g.m.across)] = true;
+    g.minecheck();
+    g.b.minesplaced = kTrue;
+  }
+
+  QString caption(const char* name) {
+    return session.form2()->findChild<QLabel*>(name)->text();
+  }
+
+  // The record prompt, answered once the window behind it has been looked
+  // at: the won face, the released cell uncovered and the clock stopped.
+  void expectPromptOverTheWonBoard(int released) {
+    EXPECT_CALL(prompts, inputBox("You have the fastest time for this level. Please type your name:",
+                                  "Congratulations", "MrNobody"))
+        .WillOnce([this, released] {
+          const QImage shot = test::grab(*view());
+          EXPECT_TRUE(test::shows(shot, pic::kWon, view()->layout().smileRect(25)));
+          EXPECT_TRUE(test::shows(shot, pic::kUncovered, view()->layout().boxRect(released)));
+          EXPECT_FALSE(session.form1().second().isActive());
+          return std::string("Ann");
+        });
+  }
+
+  test::TempDir dir;
+  ::testing::NiceMock<test::MockPrompts> prompts;
+  Session session;
+};
+
+TEST_F(SessionTest, AWonBeginnerGameRecordsItsTimeThroughTheWindow) {
+  EXPECT_EQ(test::readBytes(dir / "minebs.txt"), test::kDefaultFile) << "made at the first load";
+  mineBottomRow();
+  expectPromptOverTheWonBoard(1);
+  click(1);  // the clock shows 1 and the whole board opens: won at the first release, in 1 second
+
+  EXPECT_EQ(session.game().smile, pic::kWon);
+  EXPECT_EQ(test::readBytes(dir / "minebs.txt"), "\"  1999999Ann     MrNobodyMrNobody\"\r\n");
+  ASSERT_NE(session.form2(), nullptr);
+  EXPECT_TRUE(session.form2()->isVisible());
+  EXPECT_FALSE(session.form1().isEnabled()) << "the dialog stands over a disabled main window";
+  EXPECT_EQ(caption("Best0"), "  1 seconds");
+  EXPECT_EQ(caption("Best3"), "Ann     ");
+
+  session.form2()->findChild<QPushButton*>("OK")->click();
+  EXPECT_FALSE(session.form2()->isVisible());
+  EXPECT_TRUE(session.form1().isEnabled());
+}
+
+TEST_F(SessionTest, AWinWithTheClockRunningShowsTheWonBoardBehindThePrompt) {
+  mineBottomRow();
+  click(cellIndex(8, 0, 5));  // a number beside the mines: the clock runs
+  ASSERT_TRUE(session.form1().second().isActive());
+  expectPromptOverTheWonBoard(1);
+  click(1);
+}
+
+// Right held on the last safe cell, a left click there wins; the record
+// prompt swallows the right button's release.
+TEST_F(SessionTest, AButtonHeldThroughTheRecordPromptLetsGoOfItsCell) {
+  mineBottomRow();
+  Game& g = session.game();
+  for (int c = 2; c <= g.cells(); ++c)
+    if (!g.b.ismine[c]) g.b.uncover(c);
+  const Rect cell = view()->layout().boxRect(1);
+  const QPoint at(cell.x + cell.w / 2, cell.y + cell.h / 2);
+  EXPECT_CALL(prompts, inputBox(_, _, _)).WillOnce([&] {
+    // A modal box stands over the window while the button is let go.
+    QDialog box(&session.form1());
+    box.setModal(true);
+    box.show();
+    QTest::mouseRelease(session.form1().windowHandle(), Qt::RightButton, {}, view()->mapTo(&session.form1(), at));
+    return std::string("Ann");
+  });
+  QTest::mousePress(view(), Qt::RightButton, {}, at);
+  click(1);
+  ASSERT_TRUE(session.game().b.won);
+  session.form2()->findChild<QPushButton*>("OK")->click();
+
+  const Rect face = view()->layout().smileRect(25);
+  const QPoint onFace(face.x + face.w / 2, face.y + face.h / 2);
+  QTest::mousePress(view(), Qt::LeftButton, {}, onFace);
+  EXPECT_EQ(session.game().smile, pic::kSmilePressed);
+  QTest::mouseRelease(view(), Qt::LeftButton, {}, onFace);
+  EXPECT_FALSE(session.game().b.won);
+  EXPECT_FALSE(session.game().b.uncovered[1]) << "a new board";
+}
+
+TEST_F(SessionTest, TheBestTimesMenuItemOpensTheDialogOverTheWindow) {
+  session.form1().action(Menu::mnuBest)->trigger();
+  ASSERT_NE(session.form2(), nullptr);
+  EXPECT_TRUE(session.form2()->isVisible());
+  EXPECT_EQ(session.form2()->windowTitle(), "\"999999999MrNobodyMrNobodyMrNobody\"");
+  EXPECT_FALSE(session.form1().isEnabled());
+  session.form2()->close();  // through its frame: like OK
+  EXPECT_TRUE(session.form1().isEnabled());
+  QTest::keyClick(session.form1().windowHandle(), Qt::Key_Down);
+  EXPECT_EQ(view()->cursorCell(), 9) << "the keys play the board again";
+}
+
+TEST_F(SessionTest, TheCustomFieldStartsItsBoardOnlyOnOk) {
+  mineBottomRow();
+  click(cellIndex(8, 0, 5));  // a number beside the mines: a game in play
+  session.form1().action(Menu::mnuCustom)->trigger();
+  ASSERT_NE(session.form3(), nullptr);
+  EXPECT_FALSE(session.form1().isEnabled());
+
+  session.form3()->findChild<QPushButton*>("Cancel")->click();
+  EXPECT_TRUE(session.form1().isEnabled());
+  EXPECT_EQ(session.game().b.levelnum, 1);
+  EXPECT_EQ(session.game().b.minesplaced, kTrue) << "the game in play goes on";
+  EXPECT_TRUE(session.game().b.playing);
+  EXPECT_TRUE(session.game().b.uncovered[cellIndex(8, 0, 5)]);
+  EXPECT_TRUE(session.form1().second().isActive());
+
+  session.form1().action(Menu::mnuCustom)->trigger();
+  session.form3()->findChild<QLineEdit*>("Acr")->setText("100");
+  session.form3()->findChild<QLineEdit*>("Dwn")->setText("2");
+  session.form3()->findChild<QLineEdit*>("TM")->setText("5");
+  session.form3()->findChild<QPushButton*>("OK")->click();
+  EXPECT_TRUE(session.form1().isEnabled());
+  EXPECT_EQ(session.game().b.levelnum, 4);
+  EXPECT_TRUE(session.form1().action(Menu::mnuCustom)->isChecked());
+  EXPECT_EQ(view()->size(), QSize(16 * 30 + 24, 16 * 8 + 67));
+  EXPECT_EQ(session.game().m.totalmines, 10);
+}
+
+TEST_F(SessionTest, ClosingTheMainWindowEndsTheGameEvenWithADialogOpen) {
+  session.form1().action(Menu::mnuBest)->trigger();
+  QTimer::singleShot(0, &session.form1(), [this] { session.form1().close(); });
+  QTimer::singleShot(5000, [] { QApplication::exit(1); });  // only if nothing ends the loop
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_EQ(test::readBytes(dir / "minebs.txt"), test::kDefaultFile) << "nothing written";
+}
+
+}  // namespace
+}  // namespace klandor::ui
