@@ -202,7 +202,7 @@ void Form1::sync() {
 
 void Form1::relayout() {
   drawnLoads_ = game_.loads;
-  layout_ = ui::Layout(game_.m.across, game_.m.down);
+  layout_ = kit::Layout(game_.m.across, game_.m.down);
   buffer_.reset(layout_.clientWidth(), layout_.clientHeight(), scaleFor(dpi_));
   compose();
   fitToBoard();
@@ -212,14 +212,14 @@ void Form1::relayout() {
 void Form1::compose() {
   // Back to front: the frame pieces and counter boxes, the face, the cells
   // and digits.
-  for (const ui::Piece& piece : layout_.background())
+  for (const kit::Piece& piece : layout_.background())
     buffer_.place(piece.picture, piece.rect.x, piece.rect.y, piece.rect.w, piece.rect.h);
   const res::Picture* face = res::picture(game_.smile);
   const int side = face != nullptr ? face->width : 0;
-  const ui::Rect s = layout_.smileRect(side);
+  const kit::Rect s = layout_.smileRect(side);
   buffer_.place(game_.smile, s.x, s.y, s.w, s.h);
   for (int i = 1; i <= game_.elements(); ++i) {
-    const ui::Rect r = layout_.boxRect(i);
+    const kit::Rect r = layout_.boxRect(i);
     buffer_.place(game_.box[static_cast<std::size_t>(i)], r.x, r.y, r.w, r.h);
   }
 }

@@ -9,11 +9,9 @@
 #include <functional>
 
 #include "core/game.h"
+#include "kit/layout.h"
 #include "windows/back_buffer.h"
 #include "windows/menu_bar.h"
-// TEMPORARY: the plain layout of the Qt front end, until the front-end kit
-// holds it.
-#include "qt/ui/layout.h"
 
 namespace klandor::win {
 
@@ -62,7 +60,7 @@ class Form1 {
   HWND hwnd_ = nullptr;
   MenuBar menus_;
   BackBuffer buffer_;
-  ui::Layout layout_;
+  kit::Layout layout_;
   UINT dpi_ = 96;
   unsigned secondStarts_ = 0;
   unsigned drawnLoads_ = 0;

@@ -17,7 +17,7 @@ class BoardWords {
 namespace accessible {
 namespace {
 
-QRect toQRect(const Rect& r) { return {r.x, r.y, r.w, r.h}; }
+QRect toQRect(const kit::Rect& r) { return {r.x, r.y, r.w, r.h}; }
 
 // The counter's and the clock's first digit cells.
 int counterFirst(const BoardView& view) { return view.game().cells() + 1; }
@@ -96,7 +96,7 @@ class Readout final : public Part {
   }
   QRect rect() const override {
     const int first = clock_ ? clockFirst(view()) : counterFirst(view());
-    const Layout& l = view().layout();
+    const kit::Layout& l = view().layout();
     return onScreen(toQRect(l.boxRect(first)) | toQRect(l.boxRect(first + 2)));
   }
   QAccessible::Role role() const override { return QAccessible::StaticText; }
@@ -143,7 +143,7 @@ class Face final : public Part, public QAccessibleActionInterface {
 
   QStringList actionNames() const override { return {pressAction()}; }
   void doAction(const QString& name) override {
-    if (name == pressAction()) view().act({Element::kSmile, 0}, kLeft);
+    if (name == pressAction()) view().act({kit::Element::kSmile, 0}, kLeft);
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
@@ -207,8 +207,8 @@ class Cell final : public Part, public QAccessibleTableCellInterface, public QAc
     return {};
   }
   void doAction(const QString& name) override {
-    if (name == pressAction()) view().act({Element::kBox, index_}, kLeft);
-    if (name == flagAction()) view().act({Element::kBox, index_}, kRight);
+    if (name == pressAction()) view().act({kit::Element::kBox, index_}, kLeft);
+    if (name == flagAction()) view().act({kit::Element::kBox, index_}, kRight);
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
@@ -247,7 +247,7 @@ class Minefield final : public Part, public QAccessibleTableInterface {
     return {};
   }
   QRect rect() const override {
-    const Layout& l = view().layout();
+    const kit::Layout& l = view().layout();
     return onScreen(toQRect(l.boxRect(1)) | toQRect(l.boxRect(view().game().cells())));
   }
   QAccessible::Role role() const override { return QAccessible::Table; }
@@ -259,8 +259,8 @@ class Minefield final : public Part, public QAccessibleTableInterface {
   }
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint at = view().mapFromGlobal(QPoint(x, y));
-    const Element e = view().layout().elementAt(at.x(), at.y(), pic::kInitialFaceSide);
-    return e.kind == Element::kBox ? cell(e.index) : nullptr;
+    const kit::Element e = view().layout().elementAt(at.x(), at.y(), pic::kInitialFaceSide);
+    return e.kind == kit::Element::kBox ? cell(e.index) : nullptr;
   }
   QAccessibleInterface* focusChild() const override {
     return view().hasFocus() ? cell(view().cursorCell()) : nullptr;
@@ -348,9 +348,9 @@ class BoardAccessible final : public QAccessibleWidget {
   }
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint at = view().mapFromGlobal(QPoint(x, y));
-    const Element e = view().layout().elementAt(at.x(), at.y(), pic::kInitialFaceSide);
-    if (e.kind == Element::kSmile) return part(kFace);
-    if (e.kind != Element::kBox) return nullptr;
+    const kit::Element e = view().layout().elementAt(at.x(), at.y(), pic::kInitialFaceSide);
+    if (e.kind == kit::Element::kSmile) return part(kFace);
+    if (e.kind != kit::Element::kBox) return nullptr;
     if (e.index >= clockFirst(view())) return part(kClock);
     return part(e.index >= counterFirst(view()) ? kCounter : kMinefield);
   }

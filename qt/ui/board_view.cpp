@@ -15,7 +15,7 @@
 namespace klandor::ui {
 
 namespace {
-QRect toQRect(const Rect& r) { return {r.x, r.y, r.w, r.h}; }
+QRect toQRect(const kit::Rect& r) { return {r.x, r.y, r.w, r.h}; }
 
 // The game's button numbers; 0 for buttons it does not know.
 int buttonNumber(Qt::MouseButton button) {
@@ -104,7 +104,7 @@ int BoardView::smileSize() { return pictures_.pixmap(drawnSmile_).width(); }
 int BoardView::drawnElements() const { return layout_.across() * layout_.down() + kDigitCells; }
 
 void BoardView::relayout() {
-  layout_ = Layout(game_.m.across, game_.m.down);
+  layout_ = kit::Layout(game_.m.across, game_.m.down);
   // The cursor keeps its cell, brought inside a smaller board.
   cursor_ = {std::min(cursor_.x(), layout_.across() - 1), std::min(cursor_.y(), layout_.down() - 1)};
   setFixedSize(layout_.clientWidth(), layout_.clientHeight());
@@ -127,11 +127,11 @@ void BoardView::recompose() {
 void BoardView::compose(const QRect& area) {
   QPainter painter(&composed_);
   painter.setClipRect(area);
-  auto place = [&](int picture, const Rect& where) {
+  auto place = [&](int picture, const kit::Rect& where) {
     const QRect target = toQRect(where);
     if (target.intersects(area)) painter.drawPixmap(target, pictures_.pixmap(picture));
   };
-  for (const Piece& piece : layout_.background()) place(piece.picture, piece.rect);
+  for (const kit::Piece& piece : layout_.background()) place(piece.picture, piece.rect);
   place(drawnSmile_, layout_.smileRect(smileSize()));
   for (int i = 1; i <= drawnElements(); ++i) place(drawnBox_[static_cast<std::size_t>(i)], layout_.boxRect(i));
 }
@@ -174,7 +174,7 @@ void BoardView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.drawImage(dirty, composed_, QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
   if (cursorShown_) {
-    const Rect cell = layout_.boxRect(cursorCell());
+    const kit::Rect cell = layout_.boxRect(cursorCell());
     if (dirty.intersects(toQRect(cell))) drawCursor(painter, composed_, toQRect(cell));
   }
 }
@@ -197,7 +197,7 @@ void BoardView::letGo() {
   // The face's press has already begun a new game (the mines are to be
   // laid afresh); make the new board it promised rather than leave the old
   // one half reset.
-  if (captured_.kind == Element::kSmile) {
+  if (captured_.kind == kit::Element::kSmile) {
     game_.Smile_MouseUp();
     emit played();
   }
@@ -210,26 +210,26 @@ bool BoardView::holding() {
   return capturing_;
 }
 
-void BoardView::press(Element target, int button) {
+void BoardView::press(kit::Element target, int button) {
   if (!holding()) {
     captured_ = target;
     capturedLoads_ = game_.loads;
     capturing_ = true;
   }
-  if (captured_.kind == Element::kBox) game_.Box_MouseDown(captured_.index, button);
-  if (captured_.kind == Element::kSmile) game_.Smile_MouseDown();
+  if (captured_.kind == kit::Element::kBox) game_.Box_MouseDown(captured_.index, button);
+  if (captured_.kind == kit::Element::kSmile) game_.Smile_MouseDown();
   emit played();
 }
 
 void BoardView::release(int button) {
-  const Element target = captured_;
+  const kit::Element target = captured_;
   if (heldButtons_ == Qt::NoButton && heldKeys_ == 0) capturing_ = false;
-  if (target.kind == Element::kBox) game_.Box_MouseUp(target.index, button);
-  if (target.kind == Element::kSmile) game_.Smile_MouseUp();
+  if (target.kind == kit::Element::kBox) game_.Box_MouseUp(target.index, button);
+  if (target.kind == kit::Element::kSmile) game_.Smile_MouseUp();
   emit played();
 }
 
-void BoardView::act(Element target, int button) {
+void BoardView::act(kit::Element target, int button) {
   if (!isEnabled() || QApplication::activeModalWidget() != nullptr || holding()) return;
   press(target, button);
   release(button);
@@ -291,7 +291,7 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
     updateCursor();
   }
   heldKeys_ |= bit;
-  press({Element::kBox, cursorCell()}, actionButton(bit));
+  press({kit::Element::kBox, cursorCell()}, actionButton(bit));
 }
 
 void BoardView::keyReleaseEvent(QKeyEvent* event) {

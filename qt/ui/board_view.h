@@ -10,7 +10,7 @@
 
 #include "core/game.h"
 #include "qt/images/picture_cache.h"
-#include "qt/ui/layout.h"
+#include "kit/layout.h"
 
 namespace klandor::ui {
 
@@ -26,7 +26,7 @@ class BoardView : public QWidget {
   explicit BoardView(Game& game, QWidget* parent = nullptr);
 
   const Game& game() const { return game_; }
-  const Layout& layout() const { return layout_; }
+  const kit::Layout& layout() const { return layout_; }
 
   // Brings the screen up to the game: a new layout after a load, otherwise
   // a repaint of just the elements whose pictures changed.
@@ -40,7 +40,7 @@ class BoardView : public QWidget {
   // An assistive tool's action: a press and release of `button` on the
   // element, as a click of the mouse there. Nothing happens while the window
   // takes no input, or while a press on the board waits for its release.
-  void act(Element target, int button);
+  void act(kit::Element target, int button);
 
  signals:
   // A press or release, of the mouse, a key or an assistive tool, has been
@@ -67,7 +67,7 @@ class BoardView : public QWidget {
   void letGo();
   // A press of `button` on `target`, or on the captured element while a
   // capture is on; the release goes to the captured element.
-  void press(Element target, int button);
+  void press(kit::Element target, int button);
   void release(int button);
   void moveCursor(int x, int y);
   void updateCursor();
@@ -77,7 +77,7 @@ class BoardView : public QWidget {
   void compose(const QRect& area);
 
   Game& game_;
-  Layout layout_;
+  kit::Layout layout_;
   images::PictureCache pictures_;
 
   // What the screen shows now, to find what changed, and the client area
@@ -92,7 +92,7 @@ class BoardView : public QWidget {
   // longer get that release: a modal box over the window, the window
   // disabled or hidden, a new board; a key's release also no longer comes
   // once the board has lost the focus.
-  Element captured_;
+  kit::Element captured_;
   bool capturing_ = false;
   unsigned capturedLoads_ = 0;  // the board the capture was taken on
   Qt::MouseButtons heldButtons_;

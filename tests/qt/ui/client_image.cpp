@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
     return image.save(out + "/" + name);
   };
   bool saved = save("start.png");
-  const klandor::ui::Rect cell = view.layout().boxRect(1);
+  const klandor::kit::Rect cell = view.layout().boxRect(1);
   const QPoint centre(cell.x + cell.w / 2, cell.y + cell.h / 2);
   QTest::mousePress(&view, Qt::RightButton, {}, centre);
   QTest::mouseRelease(&view, Qt::RightButton, {}, centre);

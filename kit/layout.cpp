@@ -1,9 +1,11 @@
-#include "qt/ui/layout.h"
+#include "kit/layout.h"
+
+#include <algorithm>
 
 #include "core/board.h"
 #include "resources/picture_numbers.h"
 
-namespace klandor::ui {
+namespace klandor::kit {
 
 namespace {
 using pic::kCellSide, pic::kFrameSide, pic::kHeaderHeight;
@@ -17,6 +19,13 @@ Rect counterBox(int across, bool clock) {
   return {clock ? kCellSide * across - 35 : 16, kBandTop, pic::kCounterBoxWidth, pic::kCounterBoxHeight};
 }
 }  // namespace
+
+Rect Rect::united(const Rect& r) const {
+  if (r.empty()) return *this;
+  if (empty()) return r;
+  const int left = std::min(x, r.x), top = std::min(y, r.y);
+  return {left, top, std::max(x + w, r.x + r.w) - left, std::max(y + h, r.y + r.h) - top};
+}
 
 int Layout::clientWidth() const { return kCellSide * across_ + 2 * kFrameSide; }
 int Layout::clientHeight() const { return kHeaderHeight + kCellSide * down_ + kFrameSide; }
@@ -68,4 +77,4 @@ Element Layout::elementAt(int x, int y, int smileSize) const {
   return {};
 }
 
-}  // namespace klandor::ui
+}  // namespace klandor::kit
