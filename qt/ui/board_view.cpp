@@ -31,32 +31,42 @@ int buttonNumber(Qt::MouseButton button) {
   }
 }
 
-constexpr Qt::MouseButtons kKnownButtons = Qt::LeftButton | Qt::RightButton | Qt::MiddleButton;
-
-// The keys that act on the cursor's cell, each held like a mouse button of
-// its own: Space and Enter as the left button, F as the right one.
-struct ActionKey {
-  int key;
-  int button;
-};
-constexpr std::array<ActionKey, 4> kActionKeys = {{
-    {Qt::Key_Space, kLeft},
-    {Qt::Key_Return, kLeft},
-    {Qt::Key_Enter, kLeft},
-    {Qt::Key_F, kRight},
-}};
-
-// The bit of an action key among the held keys; 0 for any other key.
-int actionBit(int key) {
-  for (std::size_t k = 0; k < kActionKeys.size(); ++k)
-    if (kActionKeys[k].key == key) return 1 << k;
-  return 0;
+int buttonNumbers(Qt::MouseButtons buttons) {
+  int held = 0;
+  for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+    if (buttons.testFlag(b)) held |= buttonNumber(b);
+  return held;
 }
 
-int actionButton(int bit) {
-  for (std::size_t k = 0; k < kActionKeys.size(); ++k)
-    if (bit == 1 << k) return kActionKeys[k].button;
-  return 0;
+// The board's name for a key, if it takes the key.
+std::optional<kit::Key> boardKey(int key) {
+  switch (key) {
+    case Qt::Key_Left:
+      return kit::Key::kLeft;
+    case Qt::Key_Right:
+      return kit::Key::kRight;
+    case Qt::Key_Up:
+      return kit::Key::kUp;
+    case Qt::Key_Down:
+      return kit::Key::kDown;
+    case Qt::Key_Home:
+      return kit::Key::kHome;
+    case Qt::Key_End:
+      return kit::Key::kEnd;
+    case Qt::Key_PageUp:
+      return kit::Key::kPageUp;
+    case Qt::Key_PageDown:
+      return kit::Key::kPageDown;
+    case Qt::Key_Space:
+      return kit::Key::kSpace;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return kit::Key::kEnter;
+    case Qt::Key_F:
+      return kit::Key::kF;
+    default:
+      return std::nullopt;
+  }
 }
 
 // The cursor's inset from the cell's edges, in pixels at scale 1.
@@ -92,7 +102,7 @@ void drawCursor(QPainter& painter, const QImage& under, const QRect& cell) {
 }
 
 BoardView::BoardView(Game& game, QWidget* parent)
-    : QWidget(parent), game_(game), layout_(game.m.across, game.m.down) {
+    : QWidget(parent), game_(game), layout_(game.m.across, game.m.down), input_(game) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   accessible::install();
@@ -106,7 +116,7 @@ int BoardView::drawnElements() const { return layout_.across() * layout_.down() 
 void BoardView::relayout() {
   layout_ = kit::Layout(game_.m.across, game_.m.down);
   // The cursor keeps its cell, brought inside a smaller board.
-  cursor_ = {std::min(cursor_.x(), layout_.across() - 1), std::min(cursor_.y(), layout_.down() - 1)};
+  cursor_.fit(layout_);
   setFixedSize(layout_.clientWidth(), layout_.clientHeight());
   drawnBox_ = game_.box;
   drawnSmile_ = game_.smile;
@@ -173,7 +183,7 @@ void BoardView::paintEvent(QPaintEvent* event) {
   const QRect dirty = event->rect();
   QPainter painter(this);
   painter.drawImage(dirty, composed_, QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
-  if (cursorShown_) {
+  if (cursor_.shown) {
     const kit::Rect cell = layout_.boxRect(cursorCell());
     if (dirty.intersects(toQRect(cell))) drawCursor(painter, composed_, toQRect(cell));
   }
@@ -190,119 +200,71 @@ bool BoardView::event(QEvent* event) {
   return QWidget::event(event);
 }
 
+void BoardView::take(bool gamePlayed) {
+  if (gamePlayed) emit played();
+}
+
 void BoardView::letGo() {
-  heldButtons_ = {};  // their releases are lost too
-  if (!holding()) return;
-  capturing_ = false;
-  // The face's press has already begun a new game (the mines are to be
-  // laid afresh); make the new board it promised rather than leave the old
-  // one half reset.
-  if (captured_.kind == kit::Element::kSmile) {
-    game_.Smile_MouseUp();
-    emit played();
-  }
-}
-
-// Whether a capture is on. A new board ends it: its cells are not the ones
-// pressed.
-bool BoardView::holding() {
-  if (capturedLoads_ != game_.loads) capturing_ = false;
-  return capturing_;
-}
-
-void BoardView::press(kit::Element target, int button) {
-  if (!holding()) {
-    captured_ = target;
-    capturedLoads_ = game_.loads;
-    capturing_ = true;
-  }
-  if (captured_.kind == kit::Element::kBox) game_.Box_MouseDown(captured_.index, button);
-  if (captured_.kind == kit::Element::kSmile) game_.Smile_MouseDown();
-  emit played();
-}
-
-void BoardView::release(int button) {
-  const kit::Element target = captured_;
-  if (heldButtons_ == Qt::NoButton && heldKeys_ == 0) capturing_ = false;
-  if (target.kind == kit::Element::kBox) game_.Box_MouseUp(target.index, button);
-  if (target.kind == kit::Element::kSmile) game_.Smile_MouseUp();
-  emit played();
+  const unsigned plays = input_.plays();
+  input_.letGo();
+  take(input_.plays() != plays);
 }
 
 void BoardView::act(kit::Element target, int button) {
-  if (!isEnabled() || QApplication::activeModalWidget() != nullptr || holding()) return;
-  press(target, button);
-  release(button);
+  if (!isEnabled() || QApplication::activeModalWidget() != nullptr) return;
+  take(input_.act(target, button));
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
-  if (cursorShown_) {
-    cursorShown_ = false;
+  if (cursor_.shown) {
+    cursor_.shown = false;
     updateCursor();
   }
-  heldButtons_ = event->buttons() & kKnownButtons;
   const int button = buttonNumber(event->button());
-  if (button == 0) return;
   const QPoint at = event->position().toPoint();
-  press(layout_.elementAt(at.x(), at.y(), smileSize()), button);
+  const unsigned plays = input_.plays();
+  input_.mouseDown(layout_.elementAt(at.x(), at.y(), smileSize()), button, buttonNumbers(event->buttons()));
+  take(input_.plays() != plays);
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
-  heldButtons_ = event->buttons() & kKnownButtons;
-  const int button = buttonNumber(event->button());
-  if (button == 0 || !holding()) return;
-  release(button);
+  const unsigned plays = input_.plays();
+  input_.mouseUp(buttonNumber(event->button()), buttonNumbers(event->buttons()));
+  take(input_.plays() != plays);
 }
 
 void BoardView::keyPressEvent(QKeyEvent* event) {
-  if ((event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {
-    QWidget::keyPressEvent(event);  // the menus' keys
-    return;
-  }
-  const int x = cursor_.x(), y = cursor_.y();
-  switch (event->key()) {
-    case Qt::Key_Left:
-      return moveCursor(x - 1, y);
-    case Qt::Key_Right:
-      return moveCursor(x + 1, y);
-    case Qt::Key_Up:
-      return moveCursor(x, y - 1);
-    case Qt::Key_Down:
-      return moveCursor(x, y + 1);
-    case Qt::Key_Home:
-      return moveCursor(0, y);
-    case Qt::Key_End:
-      return moveCursor(layout_.across() - 1, y);
-    case Qt::Key_PageUp:
-      return moveCursor(x, 0);
-    case Qt::Key_PageDown:
-      return moveCursor(x, layout_.down() - 1);
-    default:
-      break;
-  }
-  const int bit = actionBit(event->key());
-  if (bit == 0) {
+  const bool menus = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+  const std::optional<kit::Key> key = menus ? std::nullopt : boardKey(event->key());
+  if (!key) {
     QWidget::keyPressEvent(event);
     return;
   }
+  if (kit::actionButton(*key) == 0) {
+    updateCursor();
+    cursor_.move(*key, layout_);
+    updateCursor();
+    if (QAccessible::isActive()) accessible::reportCursor(*this);
+    return;
+  }
   if (event->isAutoRepeat()) return;  // one action per key press
-  if (!cursorShown_) {
-    cursorShown_ = true;
+  if (!cursor_.shown) {
+    cursor_.shown = true;
     updateCursor();
   }
-  heldKeys_ |= bit;
-  press({kit::Element::kBox, cursorCell()}, actionButton(bit));
+  input_.keyDown(*key, cursorCell());
+  emit played();
 }
 
 void BoardView::keyReleaseEvent(QKeyEvent* event) {
-  const int bit = actionBit(event->key());
+  const std::optional<kit::Key> key = boardKey(event->key());
   // A key whose press the board did not take is not the board's to release.
-  if (bit == 0 || event->isAutoRepeat() || (heldKeys_ & bit) == 0) {
+  const unsigned plays = input_.plays();
+  if (!key || event->isAutoRepeat() || !input_.keyUp(*key)) {
     QWidget::keyReleaseEvent(event);
     return;
   }
-  heldKeys_ &= ~bit;
-  if (holding()) release(actionButton(bit));
+  take(input_.plays() != plays);
 }
 
 void BoardView::focusInEvent(QFocusEvent* /*event*/) {
@@ -313,18 +275,9 @@ void BoardView::focusInEvent(QFocusEvent* /*event*/) {
 }
 
 void BoardView::focusOutEvent(QFocusEvent* /*event*/) {
-  // The released keys will go elsewhere; a capture held by keys alone ends.
-  if (heldKeys_ == 0) return;
-  heldKeys_ = 0;
-  if (heldButtons_ == Qt::NoButton) letGo();
-}
-
-void BoardView::moveCursor(int x, int y) {
-  updateCursor();
-  cursor_ = {std::clamp(x, 0, layout_.across() - 1), std::clamp(y, 0, layout_.down() - 1)};
-  cursorShown_ = true;
-  updateCursor();
-  if (QAccessible::isActive()) accessible::reportCursor(*this);
+  const unsigned plays = input_.plays();
+  input_.focusLost();
+  take(input_.plays() != plays);
 }
 
 void BoardView::updateCursor() { update(toQRect(layout_.boxRect(cursorCell()))); }

@@ -10,6 +10,7 @@
 
 #include "core/game.h"
 #include "qt/images/picture_cache.h"
+#include "kit/input.h"
 #include "kit/layout.h"
 
 namespace klandor::ui {
@@ -34,8 +35,8 @@ class BoardView : public QWidget {
 
   // The cell of the keyboard cursor, and whether it is drawn: only once a
   // key has moved it or acted, until the next mouse press.
-  int cursorCell() const { return cellIndex(layout_.across(), cursor_.x(), cursor_.y()); }
-  bool cursorShown() const { return cursorShown_; }
+  int cursorCell() const { return cursor_.cell(layout_); }
+  bool cursorShown() const { return cursor_.shown; }
 
   // An assistive tool's action: a press and release of `button` on the
   // element, as a click of the mouse there. Nothing happens while the window
@@ -62,14 +63,11 @@ class BoardView : public QWidget {
   int smileSize();
   int drawnElements() const;
   void relayout();
-  bool holding();
+  // After an event went to the board's input: the window follows the game
+  // when it was played.
+  void take(bool gamePlayed);
   // Ends a capture whose release can no longer come.
   void letGo();
-  // A press of `button` on `target`, or on the captured element while a
-  // capture is on; the release goes to the captured element.
-  void press(kit::Element target, int button);
-  void release(int button);
-  void moveCursor(int x, int y);
   void updateCursor();
   // Composes the whole client area afresh at the screen's density.
   void recompose();
@@ -87,20 +85,9 @@ class BoardView : public QWidget {
   unsigned drawnLoads_ = 0;
   QImage composed_;
 
-  // The element that took the first press keeps every press and release
-  // until the last button or action key is up, or until the board can no
-  // longer get that release: a modal box over the window, the window
-  // disabled or hidden, a new board; a key's release also no longer comes
-  // once the board has lost the focus.
-  kit::Element captured_;
-  bool capturing_ = false;
-  unsigned capturedLoads_ = 0;  // the board the capture was taken on
-  Qt::MouseButtons heldButtons_;
-  int heldKeys_ = 0;  // one bit per action key
-
-  // The keyboard cursor: column and row.
-  QPoint cursor_;
-  bool cursorShown_ = false;
+  // The capture, the held buttons and keys.
+  kit::Input input_;
+  kit::Cursor cursor_;
 };
 
 }  // namespace klandor::ui
