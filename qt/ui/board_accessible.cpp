@@ -86,17 +86,9 @@ class Readout final : public Part {
 // The face: a button that starts a new game, described by the game's state.
 class Face final : public Part, public QAccessibleActionInterface {
  public:
-  explicit Face(const BoardAccessible& board) : Part(board), reported_(description()) {}
+  using Part::Part;
 
   QString description() const { return say(kit::gameState(view().game().b)); }
-  // Whether the description changed since the last time this was asked.
-  bool changed() {
-    const QString now = description();
-    if (now == reported_) return false;
-    reported_ = now;
-    return true;
-  }
-
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name) return say(kit::words::kNewGame);
     if (t == QAccessible::Description) return description();
@@ -115,9 +107,6 @@ class Face final : public Part, public QAccessibleActionInterface {
     if (name == pressAction()) view().act({kit::Element::kSmile, 0}, kLeft);
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
-
- private:
-  QString reported_;
 };
 
 class Minefield;
@@ -133,8 +122,7 @@ class Cell final : public Part, public QAccessibleTableCellInterface, public QAc
   bool isValid() const override { return Part::isValid() && index_ <= view().game().cells(); }
   QAccessibleInterface* parent() const override;
   QString text(QAccessible::Text t) const override {
-    const Game& game = view().game();
-    if (t == QAccessible::Name) return say(kit::cellName(game.box[static_cast<std::size_t>(index_)] - game.m.tileset));
+    if (t == QAccessible::Name) return say(view().front().cellWords(index_));
     if (t == QAccessible::Description) return say(kit::cellPlace(rowIndex(), columnIndex()));
     return {};
   }
@@ -302,7 +290,6 @@ class BoardAccessible final : public QAccessibleWidget {
     }
     return QAccessible::accessibleInterface(id);
   }
-  Face& face() const { return *static_cast<Face*>(part(kFace)); }
   Minefield& minefield() const { return *static_cast<Minefield*>(part(kMinefield)); }
 
   int childCount() const override { return kChildren; }
@@ -362,36 +349,18 @@ void install() {
   (void)installed;
 }
 
-void ChangeReport::box(int index, int was) {
-  const Game& game = view_.game();
-  if (index >= clockFirst(view_)) {
-    clock_ = true;
-  } else if (index >= counterFirst(view_)) {
-    counter_ = true;
-  } else if (kit::cellKind(was) != kit::cellKind(game.box[static_cast<std::size_t>(index)])) {
-    if (BoardAccessible* board = boardOf(view_)) notify(board->minefield().cell(index), QAccessible::NameChanged);
-  }
-}
-
-void ChangeReport::send() {
-  BoardAccessible* board = boardOf(view_);
-  if (board == nullptr) return;
-  if (counter_) notify(board->part(BoardAccessible::kCounter), QAccessible::NameChanged);
-  if (clock_) notify(board->part(BoardAccessible::kClock), QAccessible::NameChanged);
-  if (face_ && board->face().changed()) notify(&board->face(), QAccessible::DescriptionChanged);
-}
-
-void reportNewBoard(BoardView& view) {
+void report(BoardView& view, const kit::Changes& changes) {
   BoardAccessible* board = boardOf(view);
   if (board == nullptr) return;
-  QAccessibleTableModelChangeEvent reset(&board->minefield(), QAccessibleTableModelChangeEvent::ModelReset);
-  QAccessible::updateAccessibility(&reset);
-  ChangeReport report(view);
-  report.box(counterFirst(view), 0);
-  report.box(clockFirst(view), 0);
-  report.face();
-  report.send();
-  reportCursor(view);
+  if (changes.newLayout) {
+    QAccessibleTableModelChangeEvent reset(&board->minefield(), QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessible::updateAccessibility(&reset);
+  }
+  for (int index : changes.renamed) notify(board->minefield().cell(index), QAccessible::NameChanged);
+  if (changes.counter) notify(board->part(BoardAccessible::kCounter), QAccessible::NameChanged);
+  if (changes.clock) notify(board->part(BoardAccessible::kClock), QAccessible::NameChanged);
+  if (changes.state) notify(board->part(BoardAccessible::kFace), QAccessible::DescriptionChanged);
+  if (changes.newLayout || changes.cursor) reportCursor(view);
 }
 
 void reportCursor(BoardView& view) {

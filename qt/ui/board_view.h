@@ -1,23 +1,20 @@
 #pragma once
 // The one painted surface of the main window: frame, counters, face, cells.
-// It paints what the game holds and forwards the mouse, and the keys of its
-// cell cursor, to the element concerned; the game decides everything.
+// It hands the mouse, the keys of its cell cursor and the assistive tools'
+// actions to the kit, which plays them on the game, and paints what the kit's
+// draw state holds.
 
 #include <QImage>
-#include <QPoint>
 #include <QWidget>
-#include <array>
 
 #include "core/game.h"
+#include "kit/front.h"
 #include "qt/images/picture_cache.h"
-#include "kit/input.h"
-#include "kit/layout.h"
 
 namespace klandor::ui {
 
-// Draws the keyboard cursor on the cell `cell` (in pixels at scale 1): a
-// dotted square 2 pixels in from the cell's edges, each dot black or white,
-// whichever stands out from the pixel of `under` it covers.
+// Draws the keyboard cursor on the cell `cell` (in pixels at scale 1), each
+// dot as it stands out from the pixel of `under` it covers.
 void drawCursor(QPainter& painter, const QImage& under, const QRect& cell);
 
 class BoardView : public QWidget {
@@ -26,17 +23,17 @@ class BoardView : public QWidget {
  public:
   explicit BoardView(Game& game, QWidget* parent = nullptr);
 
-  const Game& game() const { return game_; }
-  const kit::Layout& layout() const { return layout_; }
+  const kit::Front& front() const { return front_; }
+  const Game& game() const { return front_.game(); }
+  const kit::Layout& layout() const { return front_.layout(); }
 
   // Brings the screen up to the game: a new layout after a load, otherwise
-  // a repaint of just the elements whose pictures changed.
+  // a repaint of just what changed.
   void sync();
 
-  // The cell of the keyboard cursor, and whether it is drawn: only once a
-  // key has moved it or acted, until the next mouse press.
-  int cursorCell() const { return cursor_.cell(layout_); }
-  bool cursorShown() const { return cursor_.shown; }
+  // The cell of the keyboard cursor, and whether it is drawn.
+  int cursorCell() const { return front_.cursorCell(); }
+  bool cursorShown() const { return front_.cursor().shown; }
 
   // An assistive tool's action: a press and release of `button` on the
   // element, as a click of the mouse there. Nothing happens while the window
@@ -59,35 +56,19 @@ class BoardView : public QWidget {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
-  // The size of the face as drawn now (the initial face is one pixel larger).
-  int smileSize();
-  int drawnElements() const;
-  void relayout();
-  // After an event went to the board's input: the window follows the game
-  // when it was played.
-  void take(bool gamePlayed);
-  // Ends a capture whose release can no longer come.
-  void letGo();
-  void updateCursor();
+  // After an event went to the kit: the window follows the game when it was
+  // played, the board alone when the event was merely taken.
+  void take(kit::Outcome outcome);
   // Composes the whole client area afresh at the screen's density.
   void recompose();
-  // Draws every element on `area` into the composed image, back to front.
-  void compose(const QRect& area);
+  // Draws the scene on `area` into the composed image.
+  void compose(QPainter& painter, const QRect& area);
 
-  Game& game_;
-  kit::Layout layout_;
+  kit::Front front_;
   images::PictureCache pictures_;
-
-  // What the screen shows now, to find what changed, and the client area
-  // composed from it at the screen's density: a paint only copies from it.
-  std::array<int, kMaxElements> drawnBox_{};
-  int drawnSmile_ = 0;
-  unsigned drawnLoads_ = 0;
+  // The client area composed at the screen's density: a paint only copies
+  // from it.
   QImage composed_;
-
-  // The capture, the held buttons and keys.
-  kit::Input input_;
-  kit::Cursor cursor_;
 };
 
 }  // namespace klandor::ui
