@@ -92,8 +92,15 @@ void Input::release(int button) {
 }
 
 void Input::mouseDown(Element target, int button, int held) {
+  if (button == 0) {
+    heldButtons_ = held & kKnownButtons;
+    return;
+  }
+  // The first button of a press: no capture can be on, unless the release
+  // of the last one never came (a popup menu took it, for instance).
+  if ((held & kKnownButtons & ~button) == 0 && heldKeys_ == 0) letGo();
   heldButtons_ = held & kKnownButtons;
-  if (button != 0) press(target, button);
+  press(target, button);
 }
 
 void Input::mouseUp(int button, int held) {
@@ -102,6 +109,7 @@ void Input::mouseUp(int button, int held) {
 }
 
 void Input::keyDown(Key key, int cell) {
+  if (heldButtons_ == 0 && (heldKeys_ & ~actionBit(key)) == 0) letGo();  // as for the mouse
   heldKeys_ |= actionBit(key);
   press({Element::kBox, cell}, actionButton(key));
 }

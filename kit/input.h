@@ -35,7 +35,9 @@ struct Cursor {
 // release until the last button or action key is up, or until the board can
 // no longer get that release: a modal box over the window, the window
 // disabled or hidden, a new board; a key's release also no longer comes once
-// the board has lost the focus. Buttons are the game's numbers (kLeft,
+// the board has lost the focus. A press with no other button or action key
+// held ends any capture first: the release of the last one was lost, to a
+// popup menu for instance. Buttons are the game's numbers (kLeft,
 // kRight, kMiddle); `held` is every button down after the event, or-ed.
 class Input {
  public:

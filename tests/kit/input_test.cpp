@@ -53,6 +53,19 @@ TEST_F(CaptureTest, ACaptureEndsWhereItsReleaseCannotCome) {
   input.mouseUp(kLeft, 0);
   EXPECT_TRUE(game.b.uncovered[5]) << "the key's cell took the press and the release";
   EXPECT_EQ(game.b.mark[2], kNoMark);
+
+  // A release lost to a popup menu: the next press with nothing else held
+  // starts afresh, and a face left pressed makes its new board first.
+  input.mouseDown({Element::kSmile, 0}, kLeft, kLeft);
+  input.mouseDown(box(3), kRight, kRight);
+  EXPECT_EQ(game.loads, loads + 2);
+  input.mouseUp(kRight, 0);
+  EXPECT_EQ(game.b.mark[3], kFlagMark);
+  input.mouseDown(box(4), kLeft, kLeft);
+  input.keyDown(Key::kF, 6);
+  input.keyUp(Key::kF);
+  EXPECT_EQ(game.b.mark[4], kFlagMark) << "a key joins the button's capture";
+  input.mouseUp(kLeft, 0);
 }
 
 TEST_F(CaptureTest, ActionKeysActAsButtonsAndTheCursorStopsAtTheEdges) {
