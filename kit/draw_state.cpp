@@ -53,7 +53,7 @@ Changes DrawState::sync(Cursor& cursor) {
     smile_ = game_.smile;
     add(changes, was.united(layout_.smileRect(smileSize())));
   }
-  const int cells = game_.cells();
+  const int cells = game_.cells(), tileset = game_.m.tileset;  // the same set since the last load
   for (int i = 1; i <= game_.elements(); ++i) {
     const auto slot = static_cast<std::size_t>(i);
     if (box_[slot] == game_.box[slot]) continue;
@@ -61,7 +61,7 @@ Changes DrawState::sync(Cursor& cursor) {
       changes.clock = true;
     } else if (i > cells) {
       changes.counter = true;
-    } else if (cellKind(box_[slot]) != cellKind(game_.box[slot])) {
+    } else if (cellKind(box_[slot] - tileset) != cellKind(game_.box[slot] - tileset)) {  // as the names are made
       changes.renamed.push_back(i);
     }
     box_[slot] = game_.box[slot];
