@@ -53,7 +53,7 @@ Changes DrawState::sync(Cursor& cursor) {
     smile_ = game_.smile;
     add(changes, was.united(layout_.smileRect(smileSize())));
   }
-  const int cells = game_.cells();
+  const int cells = game_.cells(), tileset = game_.m.tileset;  // the same set since the last load
   for (int i = 1; i <= game_.elements(); ++i) {
     const auto slot = static_cast<std::size_t>(i);
     if (box_[slot] == game_.box[slot]) continue;
@@ -61,7 +61,7 @@ Changes DrawState::sync(Cursor& cursor) {
       changes.clock = true;
     } else if (i > cells) {
       changes.counter = true;
-    } else if (cellKind(box_[slot]) != cellKind(game_.box[slot])) {
+    } else if (cellKind(box_[slot] - tileset) != cellKind(game_.box[slot] - tileset)) {  // as the names are made
       changes.renamed.push_back(i);
     }
     box_[slot] = game_.box[slot];
@@ -77,16 +77,19 @@ Changes DrawState::sync(Cursor& cursor) {
 
 void DrawState::scene(const Rect& area, const Draw& draw) const {
   auto box = [&](int index) { draw(box_[static_cast<std::size_t>(index)], layout_.boxRect(index)); };
-  // Cells and digits lie in front of everything else and cover their
-  // rectangles: an area inside one of them is that element alone.
-  const Element front = layout_.elementAt(area.x, area.y, smileSize());
-  if (front.kind == Element::kBox && layout_.boxRect(front.index).contains(area)) return box(front.index);
-
-  for (const Piece& piece : layout_.background())
-    if (piece.rect.intersects(area)) draw(piece.picture, piece.rect);
-  const Rect face = layout_.smileRect(smileSize());
-  if (face.intersects(area)) draw(smile_, face);
+  const int cells = layout_.across() * layout_.down();
+  // Nothing lies behind the cells, and a digit covers its rectangle: an area
+  // inside the grid is its cells alone, one inside a digit that digit.
   const Rect grid = layout_.grid();
+  const bool inGrid = grid.contains(area);
+  if (!inGrid) {
+    for (int i = cells + 1; i <= cells + kDigitCells; ++i)
+      if (layout_.boxRect(i).contains(area)) return box(i);
+    for (const Piece& piece : layout_.background())
+      if (piece.rect.intersects(area)) draw(piece.picture, piece.rect);
+    const Rect face = layout_.smileRect(smileSize());
+    if (face.intersects(area)) draw(smile_, face);
+  }
   if (grid.intersects(area)) {
     const int side = pic::kCellSide;
     const int left = (std::max(area.x, grid.x) - grid.x) / side;
@@ -96,7 +99,7 @@ void DrawState::scene(const Rect& area, const Draw& draw) const {
     for (int y = top; y <= bottom; ++y)
       for (int x = left; x <= right; ++x) box(cellIndex(layout_.across(), x, y));
   }
-  const int cells = layout_.across() * layout_.down();
+  if (inGrid) return;
   for (int i = cells + 1; i <= cells + kDigitCells; ++i)
     if (layout_.boxRect(i).intersects(area)) box(i);
 }

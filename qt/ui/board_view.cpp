@@ -93,9 +93,15 @@ void BoardView::recompose() {
 }
 
 void BoardView::compose(QPainter& painter, const QRect& area) {
-  painter.setClipRect(area);
   front_.scene({area.x(), area.y(), area.width(), area.height()}, [&](int picture, const kit::Rect& where) {
-    painter.drawPixmap(toQRect(where), pictures_.pixmap(picture));
+    const QRect target = toQRect(where);
+    // Only a picture reaching past the area needs the clip.
+    if (!area.contains(target)) {
+      painter.setClipRect(area);
+    } else if (painter.hasClipping()) {
+      painter.setClipping(false);
+    }
+    painter.drawPixmap(target, pictures_.pixmap(picture));
   });
 }
 

@@ -4,7 +4,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
-#include <algorithm>
 
 #include "core/tile_sets.h"
 #include "qt/images/picture_cache.h"
@@ -14,7 +13,12 @@
 
 namespace klandor::ui {
 
-Form1::Form1(Game& game, QWidget* parent) : QMainWindow(parent), game_(game) {
+namespace {
+kit::Rect toRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+QRect toQRect(const kit::Rect& r) { return {r.x, r.y, r.w, r.h}; }
+}  // namespace
+
+Form1::Form1(Game& game, QWidget* parent) : QMainWindow(parent), game_(game), window_(game) {
   setWindowTitle(tr("Klandor", "the game's name"));
   setWindowIcon(images::gameIcon());
   board_ = new BoardView(game_, this);
@@ -30,8 +34,6 @@ Form1::Form1(Game& game, QWidget* parent) : QMainWindow(parent), game_(game) {
   connect(board_, &BoardView::played, this, &Form1::sync);
 
   onAbout = [this] { mnuAbout_Click(); };
-  secondStarts_ = game_.secondStarts;
-  fittedLoads_ = game_.loads;
   sync();
   fitToBoard();
 }
@@ -42,9 +44,9 @@ void Form1::showEvent(QShowEvent* event) {
   // The window opens centred on the screen.
   opened_ = true;
   if (const QScreen* screen = this->screen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
+    const kit::Rect room = toRect(screen->availableGeometry());
+    const QRect frame = frameGeometry();
+    move(toQRect(kit::recentre(room, frame.width(), frame.height(), room)).topLeft());
   }
 }
 
@@ -117,18 +119,13 @@ void Form1::sync() {
     if (a->isCheckable()) a->setChecked(game_.menu.checked(d.item));
     a->setEnabled(game_.menu.enabled(d.item));
   }
-  // The timer runs while the game's clock does, from a fresh second at each
-  // start; a game won at its first release starts and stops it at once.
-  if (!game_.secondEnabled) {
+  const kit::WindowState::Sync follow = window_.sync();
+  if (!follow.timerRuns) {
     second_.stop();
-  } else if (game_.secondStarts != secondStarts_) {
+  } else if (follow.timerRestarts) {
     second_.start();
   }
-  secondStarts_ = game_.secondStarts;
-  if (fittedLoads_ != game_.loads) {
-    fittedLoads_ = game_.loads;
-    fitToBoard();
-  }
+  if (follow.refit) fitToBoard();
 }
 
 void Form1::fitToBoard() {
@@ -138,17 +135,13 @@ void Form1::fitToBoard() {
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   adjustSize();
   setFixedSize(sizeHint());
-  if (!isVisible() || frameGeometry().size() == before.size()) return;
+  const QRect frame = frameGeometry();
+  const QScreen* screen = this->screen();
+  if (!isVisible() || frame.size() == before.size() || screen == nullptr) return;
   // A board of another size grows or shrinks the window about its centre,
   // and never past the edges of the screen.
-  QRect frame = frameGeometry();
-  frame.moveCenter(before.center());
-  if (const QScreen* screen = this->screen()) {
-    const QRect room = screen->availableGeometry();
-    frame.moveLeft(std::max(room.left(), std::min(frame.left(), room.right() - frame.width() + 1)));
-    frame.moveTop(std::max(room.top(), std::min(frame.top(), room.bottom() - frame.height() + 1)));
-  }
-  move(frame.topLeft());
+  const kit::Rect room = toRect(screen->availableGeometry());
+  move(toQRect(kit::recentre(toRect(before), frame.width(), frame.height(), room)).topLeft());
 }
 
 void Form1::mnuAbout_Click() {

@@ -10,6 +10,7 @@
 
 #include "core/game.h"
 #include "core/menu.h"
+#include "kit/window.h"
 
 class QAction;
 
@@ -51,8 +52,7 @@ class Form1 : public QMainWindow {
   Game& game_;
   BoardView* board_;
   QTimer second_;
-  unsigned secondStarts_ = 0;
-  unsigned fittedLoads_ = 0;
+  kit::WindowState window_;
   bool opened_ = false;
   std::array<QAction*, kMenuItems> actions_{};
 };

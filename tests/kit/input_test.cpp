@@ -69,14 +69,9 @@ TEST_F(CaptureTest, ACaptureEndsWhereItsReleaseCannotCome) {
 }
 
 TEST_F(CaptureTest, ActionKeysActAsButtonsAndTheCursorStopsAtTheEdges) {
-  EXPECT_EQ(actionButton(Key::kSpace), kLeft);
   EXPECT_EQ(actionButton(Key::kEnter), kLeft);
   EXPECT_EQ(actionButton(Key::kF), kRight);
   EXPECT_EQ(actionButton(Key::kHome), 0);
-  input.keyDown(Key::kF, 3);
-  EXPECT_FALSE(input.keyUp(Key::kSpace));
-  EXPECT_TRUE(input.keyUp(Key::kF));
-  EXPECT_EQ(game.b.mark[3], kFlagMark);
 
   const Layout expert(30, 16), beginner(8, 8);
   Cursor c;
@@ -84,8 +79,6 @@ TEST_F(CaptureTest, ActionKeysActAsButtonsAndTheCursorStopsAtTheEdges) {
   EXPECT_EQ(c, (Cursor{0, 0, true}));
   for (Key k : {Key::kEnd, Key::kPageDown, Key::kRight, Key::kDown}) c.move(k, expert);
   EXPECT_EQ(c.cell(expert), 480);
-  c.move(Key::kSpace, expert);
-  EXPECT_EQ(c.cell(expert), 480) << "no move";
   c.fit(beginner);
   EXPECT_EQ(c.cell(beginner), 64);
   for (Key k : {Key::kHome, Key::kPageUp, Key::kRight, Key::kDown}) c.move(k, beginner);

@@ -170,5 +170,20 @@ TEST_F(ListeningTest, ChangesAreToldAsTheyHappen) {
   EXPECT_EQ(told(QAccessible::Focus, cell(2)), 1);
 }
 
+TEST_F(ListeningTest, APressedQuestionMarkOfEveryTileSetIsNoNewName) {
+  for (const TileSetChoice& set : kTileSetChoices) {
+    form->action(set.item)->trigger();
+    game.b.mark[1] = kQuestionMark;
+    game.boxload(1, pic::kQuestion);
+    form->sync();
+    heard.clear();
+    QTest::keyPress(form->windowHandle(), Qt::Key_F);  // on the cursor's cell
+    ASSERT_EQ(game.box[1], pic::kQuestionPressed + set.tileset);
+    EXPECT_EQ(told(QAccessible::NameChanged, cell(1)), 0) << set.tileset;
+    QTest::keyRelease(form->windowHandle(), Qt::Key_F);
+    EXPECT_EQ(told(QAccessible::NameChanged, cell(1)), 1) << "now covered";
+  }
+}
+
 }  // namespace
 }  // namespace klandor::ui
