@@ -1,20 +1,18 @@
 # The Windows build, cross-built with mingw-w64 (cmake/toolchains/): the
 # plain layers and the Win32 front end, no Qt. Its programs run here under
 # Wine: every test through the emulator below, in a Wine prefix of this
-# build's own that each test run makes afresh (the wine_prefix fixture in
-# tests/), headless.
+# build's own that each test run makes afresh, on a private X display.
 
 # Wine starts 64-bit programs only on our machines; a build for another
-# processor still builds its tests, but nothing here runs them.
+# processor still builds its tests, but nothing here runs them. Every
+# program of a test run runs in that run's Wine session (cmake/wine.sh,
+# started and stopped by the wine fixture in tests/).
 find_program(KLANDOR_WINE wine)
 set(KLANDOR_WINEPREFIX ${PROJECT_BINARY_DIR}/wine)
 if(KLANDOR_WINE AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   set(KLANDOR_WINE_RUNS ON)
-  # No display for the tests of the plain layers; without the .NET and HTML
-  # runtimes a new prefix is made in seconds and asks nothing.
-  set(CMAKE_CROSSCOMPILING_EMULATOR
-      env -u DISPLAY WINEPREFIX=${KLANDOR_WINEPREFIX} WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml="
-      ${KLANDOR_WINE})
+  set(KLANDOR_WINE_SESSION ${PROJECT_SOURCE_DIR}/cmake/wine.sh)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${KLANDOR_WINE_SESSION} run ${KLANDOR_WINEPREFIX})
 else()
   set(KLANDOR_WINE_RUNS OFF)
 endif()

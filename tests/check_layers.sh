@@ -2,7 +2,7 @@
 # The folders are layers, lowest first: each may include only from itself and
 # the folders before it, and the plain ones include no Qt at all. The plain
 # layers sit at the top of the tree; each front end keeps its own layers in
-# a folder of its own (qt/).
+# a folder of its own (qt/, windows/), and neither includes from the other.
 set -euo pipefail
 cd "$1"
 layers=(resources core records kit qt/translations qt/images qt/dialogs qt/ui qt/app)
@@ -22,9 +22,18 @@ for folder in "${plain[@]}"; do
     echo "$folder/ is plain C++ but includes Qt"
     status=1
   fi
-  if grep -rnE '#\s*include\s*"qt/' "$folder"; then
-    echo "$folder/ is plain C++ but includes from the Qt front end"
+  if grep -rnE '#\s*include\s*"(qt|windows)/' "$folder"; then
+    echo "$folder/ is plain C++ but includes from a front end"
     status=1
   fi
 done
+# The Windows front end stands on the plain layers alone.
+if grep -rnE '#\s*include\s*([<"]Q|"qt/)' windows; then
+  echo "windows/ includes from the Qt front end"
+  status=1
+fi
+if grep -rnE '#\s*include\s*"windows/' qt; then
+  echo "qt/ includes from the Windows front end"
+  status=1
+fi
 exit $status

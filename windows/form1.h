@@ -1,0 +1,69 @@
+#pragma once
+// The main window: the menu bar, the board painted from one composed
+// bitmap, and the clock's timer. Every command goes to the game; afterwards
+// the window mirrors the game's state (pictures, check marks, whether the
+// clock runs).
+
+#include "windows/win32.h"
+
+#include <functional>
+
+#include "core/game.h"
+#include "kit/layout.h"
+#include "windows/back_buffer.h"
+#include "windows/menu_bar.h"
+
+namespace klandor::win {
+
+class Form1 {
+ public:
+  // Makes the window, hidden, centred on the screen.
+  Form1(Game& game, HINSTANCE instance);
+  ~Form1();
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+
+  // Commands that open other windows; the owner fills them in. About
+  // defaults to the information box.
+  std::function<void()> onBest;
+  std::function<void()> onCustom;
+  std::function<void()> onAbout;
+
+  // Brings the window up to the game after the game changed.
+  void sync();
+
+  // Hands a message of the thread's loop to the menu's shortcut keys;
+  // true when it was one of them.
+  bool translateAccelerator(MSG& message);
+
+  // What the client area shows now, for tests.
+  const BackBuffer& composed() const { return buffer_; }
+  const MenuBar& menus() const { return menus_; }
+
+ private:
+  static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void command(Menu item);
+  void run(void (Game::*command)());
+  void mnuAbout_Click();
+
+  // A new board or density: a fresh bitmap, composed whole, and the window
+  // sized to it.
+  void relayout();
+  void compose();
+  void fitToBoard();
+  void paint();
+
+  Game& game_;
+  HWND hwnd_ = nullptr;
+  MenuBar menus_;
+  BackBuffer buffer_;
+  kit::Layout layout_;
+  UINT dpi_ = 96;
+  unsigned secondStarts_ = 0;
+  unsigned drawnLoads_ = 0;
+};
+
+}  // namespace klandor::win
