@@ -1,6 +1,6 @@
 ; The game's installer for Windows, made by dist/windows/CMakeLists.txt:
 ;   makensis -DVERSION=1.0.0 -DTARGET=x86-unicode -DFILES=<folder> -DICON=<file.ico>
-;            -DOUTFILE=<setup.exe> [-DPROGRAMFILES64] klandor.nsi
+;            -DSIDE=<164x314.bmp> -DOUTFILE=<setup.exe> [-DPROGRAMFILES64] klandor.nsi
 ; FILES holds klandor.exe, README.txt and LICENSE.txt.
 ;
 ; It installs for the player alone by default, in their own programs folder
@@ -49,6 +49,7 @@ VIAddVersionKey "LegalCopyright" "Copyright (c) 2026 the Klandor developers, MIT
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${SIDE}"
 !define MUI_ABORTWARNING
 
 Var Parameters
