@@ -30,6 +30,8 @@ Rect Rect::united(const Rect& r) const {
 int Layout::clientWidth() const { return kCellSide * across_ + 2 * kFrameSide; }
 int Layout::clientHeight() const { return kHeaderHeight + kCellSide * down_ + kFrameSide; }
 
+Rect Layout::grid() const { return {kFrameSide, kHeaderHeight, kCellSide * across_, kCellSide * down_}; }
+
 std::vector<Piece> Layout::background() const {
   const int w = kCellSide * across_, h = kCellSide * down_;
   const int side = kFrameSide, header = kHeaderHeight, right = side + w, bottom = header + h;
@@ -70,7 +72,7 @@ Element Layout::elementAt(int x, int y, int smileSize) const {
   // Front to back: the digits, the cells, the face.
   for (int index = cells + kDigitCells; index > cells; --index)
     if (boxRect(index).contains(x, y)) return {Element::kBox, index};
-  const Rect grid{kFrameSide, kHeaderHeight, kCellSide * across_, kCellSide * down_};
+  const Rect grid = this->grid();
   if (grid.contains(x, y))
     return {Element::kBox, cellIndex(across_, (x - grid.x) / kCellSide, (y - grid.y) / kCellSide)};
   if (smileRect(smileSize).contains(x, y)) return {Element::kSmile, 0};

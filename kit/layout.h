@@ -43,6 +43,8 @@ class Layout {
   int clientWidth() const;
   int clientHeight() const;
   Rect client() const { return {0, 0, clientWidth(), clientHeight()}; }
+  // The cells, all together.
+  Rect grid() const;
 
   // The frame pieces and counter boxes, back to front.
   std::vector<Piece> background() const;

@@ -262,6 +262,26 @@ TEST_F(Form1Test, AButtonHeldAcrossANewBoardIsNotReleasedOntoIt) {
   EXPECT_TRUE(allCovered());
 }
 
+// Through Qt's own routing of the window's events: a menu opened from the
+// keyboard while a button is held on the board takes that button's release.
+TEST_F(Form1Test, AReleaseLostToAMenuEndsTheCaptureAtTheNextPress) {
+  layMines({11, 19});  // cells 10 and 20 both show numbers
+  QApplication::setActiveWindow(form.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  QWindow* window = form->windowHandle();
+  auto at = [&](int index) { return view()->mapTo(form.get(), centre(index)); };
+  QTest::mousePress(window, Qt::LeftButton, {}, at(10));
+  QTest::keyClick(window, Qt::Key_G, Qt::AltModifier);
+  ASSERT_NE(QApplication::activePopupWidget(), nullptr) << "the Game menu is open";
+  QTest::mouseRelease(window, Qt::LeftButton, {}, at(10));
+  if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+  EXPECT_FALSE(game.b.uncovered[10]) << "the board never saw the release";
+
+  QTest::mouseClick(window, Qt::LeftButton, {}, at(20));
+  EXPECT_TRUE(game.b.uncovered[20]) << "the new press is its own";
+  EXPECT_FALSE(game.b.uncovered[10]);
+}
+
 TEST_F(Form1Test, WholeScaleFactorsKeepEveryPixelSquare) {
   layMines({64});
   click(1, Qt::LeftButton);
