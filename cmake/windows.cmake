@@ -28,3 +28,6 @@ if(KLANDOR_TESTS)
   set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
   add_subdirectory(${KLANDOR_GOOGLETEST_SOURCE} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 endif()
+
+# The release's program without its symbols, as Debian strips its own.
+add_link_options($<$<CONFIG:Release>:-s>)

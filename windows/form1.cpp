@@ -1,10 +1,10 @@
 #include "windows/form1.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "core/tile_sets.h"
 #include "windows/dpi.h"
-#include "windows/text.h"
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
@@ -51,23 +51,87 @@ RECT workArea(HMONITOR monitor) {
 int width(const RECT& r) { return r.right - r.left; }
 int height(const RECT& r) { return r.bottom - r.top; }
 
+// The game's number of the button of a mouse message: left, right and
+// middle are 1, 2 and 4; and the buttons held after it.
+int buttonOf(UINT message) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+      return kLeft;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      return kRight;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+      return kMiddle;
+    default:
+      return 0;
+  }
+}
+int heldButtons(WPARAM wParam) {
+  return ((wParam & MK_LBUTTON) ? kLeft : 0) | ((wParam & MK_RBUTTON) ? kRight : 0) |
+         ((wParam & MK_MBUTTON) ? kMiddle : 0);
+}
+
+std::optional<kit::Key> boardKey(WPARAM key) {
+  switch (key) {
+    case VK_LEFT:
+      return kit::Key::kLeft;
+    case VK_RIGHT:
+      return kit::Key::kRight;
+    case VK_UP:
+      return kit::Key::kUp;
+    case VK_DOWN:
+      return kit::Key::kDown;
+    case VK_HOME:
+      return kit::Key::kHome;
+    case VK_END:
+      return kit::Key::kEnd;
+    case VK_PRIOR:
+      return kit::Key::kPageUp;
+    case VK_NEXT:
+      return kit::Key::kPageDown;
+    case VK_SPACE:
+      return kit::Key::kSpace;
+    case VK_RETURN:
+      return kit::Key::kEnter;
+    case 'F':
+      return kit::Key::kF;
+    default:
+      return std::nullopt;
+  }
+}
+
+// Keys with Ctrl, Alt or the Windows keys are the menus' and the system's.
+bool menuModifiers() {
+  for (const int vk : {VK_CONTROL, VK_MENU, VK_LWIN, VK_RWIN})
+    if (GetKeyState(vk) < 0) return true;
+  return false;
+}
+
+// The grey level of a colour, 0 to 255, as the cursor's dots weigh it.
+int grey(std::uint32_t rgb) {
+  const int r = static_cast<int>(rgb >> 16 & 0xFF), g = static_cast<int>(rgb >> 8 & 0xFF),
+            b = static_cast<int>(rgb & 0xFF);
+  return (r * 11 + g * 16 + b * 5) / 32;
+}
+
 }  // namespace
 
-Form1::Form1(Game& game, HINSTANCE instance) : game_(game), layout_(game.m.across, game.m.down) {
+Form1::Form1(Game& game, HINSTANCE instance) : game_(game), front_(game) {
   registerClass(instance, &Form1::windowProc);
   hwnd_ = CreateWindowExW(kExStyle, kClassName, L"Klandor", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                           CW_USEDEFAULT, nullptr, menus_.handle(), instance, this);
   onAbout = [this] { mnuAbout_Click(); };
   secondStarts_ = game_.secondStarts;
   dpi_ = windowDpi(hwnd_);
-  relayout();
+  sync();  // the first sync lays the board out and sizes the window
   // The window opens centred on the screen's work area.
   RECT outer;
   GetWindowRect(hwnd_, &outer);
   const RECT room = workArea(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY));
   SetWindowPos(hwnd_, nullptr, room.left + (width(room) - width(outer)) / 2,
                room.top + (height(room) - height(outer)) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  sync();
 }
 
 Form1::~Form1() {
@@ -95,6 +159,36 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ERASEBKGND:
       return 1;  // the paint covers every pixel
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      mouse(message, wParam, lParam);
+      return 0;
+    // The release a capture waits for no longer comes to this window: the
+    // system or another window took the mouse, a modal box opened over it,
+    // it was disabled or hidden.
+    case WM_CAPTURECHANGED:
+      if (!releasing_ && reinterpret_cast<HWND>(lParam) != hwnd_) take(front_.letGo());
+      return 0;
+    case WM_CANCELMODE:
+      take(front_.letGo());
+      break;
+    case WM_ENABLE:
+      if (!wParam) take(front_.letGo());
+      return 0;
+    case WM_SHOWWINDOW:
+      if (!wParam) take(front_.letGo());
+      break;
+    case WM_KILLFOCUS:
+      take(front_.focusLost());
+      return 0;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+      if (key(message, wParam, lParam)) return 0;
+      break;
     case WM_COMMAND:
       if (const auto item = MenuBar::item(LOWORD(wParam))) command(*item);
       return 0;
@@ -106,7 +200,8 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETDPISCALEDSIZE: {
       // The size the window takes on a screen of that density.
       const int scale = scaleFor(static_cast<UINT>(wParam));
-      const RECT r = outerRect(layout_.clientWidth() * scale, layout_.clientHeight() * scale, kStyle, kExStyle,
+      const kit::Layout& layout = front_.layout();
+      const RECT r = outerRect(layout.clientWidth() * scale, layout.clientHeight() * scale, kStyle, kExStyle,
                                true, static_cast<UINT>(wParam));
       auto* size = reinterpret_cast<SIZE*>(lParam);
       size->cx = width(r);
@@ -130,6 +225,44 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void Form1::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
+  const int button = buttonOf(message), held = heldButtons(wParam);
+  const bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+  if (down) {
+    // The window keeps the mouse until the last button is up, wherever it
+    // goes meanwhile.
+    if (GetCapture() != hwnd_) SetCapture(hwnd_);
+    const int scale = buffer_.scale();
+    const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
+    take(front_.mouseDown(x / scale, y / scale, button, held));
+    return;
+  }
+  take(front_.mouseUp(button, held));
+  if (held == 0 && GetCapture() == hwnd_) {
+    releasing_ = true;
+    ReleaseCapture();
+    releasing_ = false;
+  }
+}
+
+bool Form1::key(UINT message, WPARAM wParam, LPARAM lParam) {
+  const bool down = message == WM_KEYDOWN;
+  const std::optional<kit::Key> k = down && menuModifiers() ? std::nullopt : boardKey(wParam);
+  if (!k) return false;
+  const bool repeat = down && (lParam & (1L << 30)) != 0;  // the key was already down
+  const kit::Outcome outcome = down ? front_.keyDown(*k, repeat) : front_.keyUp(*k, false);
+  take(outcome);
+  return outcome.taken;
+}
+
+void Form1::take(kit::Outcome outcome) {
+  if (outcome.played) {
+    sync();
+  } else if (outcome.taken) {
+    syncBoard();
+  }
 }
 
 bool Form1::translateAccelerator(MSG& message) {
@@ -180,14 +313,7 @@ void Form1::run(void (Game::*command)()) {
 
 void Form1::sync() {
   if (hwnd_ == nullptr) return;
-  if (drawnLoads_ != game_.loads) {
-    relayout();
-  } else {
-    // TEMPORARY: the whole client area again, until the front-end kit says
-    // which elements changed.
-    compose();
-    InvalidateRect(hwnd_, nullptr, FALSE);
-  }
+  syncBoard();
   menus_.sync(game_.menu);
   DrawMenuBar(hwnd_);
   // The timer runs while the game's clock does, from a fresh second at each
@@ -200,35 +326,44 @@ void Form1::sync() {
   secondStarts_ = game_.secondStarts;
 }
 
+void Form1::syncBoard() {
+  if (hwnd_ == nullptr) return;
+  const kit::Changes changes = front_.sync();
+  if (changes.newLayout) {
+    relayout();
+    return;
+  }
+  if (changes.areas.empty()) return;
+  for (const kit::Rect& area : changes.areas) compose(area);
+  const RECT dirty = device(changes.dirty);
+  InvalidateRect(hwnd_, &dirty, FALSE);
+}
+
 void Form1::relayout() {
-  drawnLoads_ = game_.loads;
-  layout_ = kit::Layout(game_.m.across, game_.m.down);
-  buffer_.reset(layout_.clientWidth(), layout_.clientHeight(), scaleFor(dpi_));
-  compose();
+  const kit::Layout& layout = front_.layout();
+  buffer_.reset(layout.clientWidth(), layout.clientHeight(), scaleFor(dpi_));
+  compose(layout.client());
   fitToBoard();
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-void Form1::compose() {
-  // Back to front: the frame pieces and counter boxes, the face, the cells
-  // and digits.
-  for (const kit::Piece& piece : layout_.background())
-    buffer_.place(piece.picture, piece.rect.x, piece.rect.y, piece.rect.w, piece.rect.h);
-  const res::Picture* face = res::picture(game_.smile);
-  const int side = face != nullptr ? face->width : 0;
-  const kit::Rect s = layout_.smileRect(side);
-  buffer_.place(game_.smile, s.x, s.y, s.w, s.h);
-  for (int i = 1; i <= game_.elements(); ++i) {
-    const kit::Rect r = layout_.boxRect(i);
-    buffer_.place(game_.box[static_cast<std::size_t>(i)], r.x, r.y, r.w, r.h);
-  }
+void Form1::compose(const kit::Rect& area) {
+  const RECT clip{area.x, area.y, area.x + area.w, area.y + area.h};
+  front_.scene(area, [&](int picture, const kit::Rect& where) {
+    buffer_.place(picture, where.x, where.y, where.w, where.h, clip);
+  });
+}
+
+RECT Form1::device(const kit::Rect& r) const {
+  const int s = buffer_.scale();
+  return {r.x * s, r.y * s, (r.x + r.w) * s, (r.y + r.h) * s};
 }
 
 void Form1::fitToBoard() {
   // The board decides the window's size; a board of another size grows or
   // shrinks the window about its centre, never past the work area's edges.
   const int scale = buffer_.scale();
-  const int clientWidth = layout_.clientWidth() * scale, clientHeight = layout_.clientHeight() * scale;
+  const int clientWidth = buffer_.width() * scale, clientHeight = buffer_.height() * scale;
   const RECT wanted = outerRect(clientWidth, clientHeight, kStyle, kExStyle, true, dpi_);
   RECT now;
   GetWindowRect(hwnd_, &now);
@@ -256,6 +391,19 @@ void Form1::paint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
   buffer_.blit(dc, ps.rcPaint);
+  // The keyboard cursor's dots stand on the composed pixels, each a square
+  // of the window's scale.
+  const kit::Rect cell = front_.cursorRect();
+  const RECT where = device(cell);
+  RECT overlap;
+  if (!cell.empty() && IntersectRect(&overlap, &where, &ps.rcPaint)) {
+    const int s = buffer_.scale();
+    auto under = [&](int x, int y) { return grey(buffer_.pixel(x * s, y * s)); };
+    for (const kit::Dot& dot : kit::cursorDots(cell, under)) {
+      const RECT square{dot.x * s, dot.y * s, (dot.x + 1) * s, (dot.y + 1) * s};
+      FillRect(dc, &square, static_cast<HBRUSH>(GetStockObject(dot.white ? WHITE_BRUSH : BLACK_BRUSH)));
+    }
+  }
   EndPaint(hwnd_, &ps);
 }
 

@@ -1,15 +1,15 @@
 #pragma once
 // The main window: the menu bar, the board painted from one composed
-// bitmap, and the clock's timer. Every command goes to the game; afterwards
-// the window mirrors the game's state (pictures, check marks, whether the
-// clock runs).
+// bitmap, and the clock's timer. Commands go to the game, the board's mouse
+// and keys to the front-end kit; afterwards the window mirrors the game's
+// state (pictures, check marks, whether the clock runs).
 
 #include "windows/win32.h"
 
 #include <functional>
 
 #include "core/game.h"
-#include "kit/layout.h"
+#include "kit/front.h"
 #include "windows/back_buffer.h"
 #include "windows/menu_bar.h"
 
@@ -41,6 +41,7 @@ class Form1 {
   // What the client area shows now, for tests.
   const BackBuffer& composed() const { return buffer_; }
   const MenuBar& menus() const { return menus_; }
+  const kit::Front& front() const { return front_; }
 
  private:
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -49,21 +50,31 @@ class Form1 {
   void run(void (Game::*command)());
   void mnuAbout_Click();
 
-  // A new board or density: a fresh bitmap, composed whole, and the window
-  // sized to it.
+  // The board's mouse and keys, forwarded to the kit.
+  void mouse(UINT message, WPARAM wParam, LPARAM lParam);
+  bool key(UINT message, WPARAM wParam, LPARAM lParam);
+  // What the kit made of an event: after a press or release the whole
+  // window syncs, after anything else it took only the board.
+  void take(kit::Outcome outcome);
+
+  // The board brought up to the game: a new board or density composes a
+  // fresh bitmap whole and sizes the window to it; otherwise the areas that
+  // changed are composed and their dirty rectangle repainted.
+  void syncBoard();
   void relayout();
-  void compose();
+  void compose(const kit::Rect& area);
+  RECT device(const kit::Rect& r) const;
   void fitToBoard();
   void paint();
 
   Game& game_;
+  kit::Front front_;
   HWND hwnd_ = nullptr;
   MenuBar menus_;
   BackBuffer buffer_;
-  kit::Layout layout_;
   UINT dpi_ = 96;
   unsigned secondStarts_ = 0;
-  unsigned drawnLoads_ = 0;
+  bool releasing_ = false;  // the window lets the mouse go itself
 };
 
 }  // namespace klandor::win

@@ -43,6 +43,9 @@ class Form1Test : public test::GameTest {
     return true;
   }
 
+  LPARAM at(const kit::Rect& r) const { return MAKELPARAM(r.x + r.w / 2, r.y + r.h / 2); }
+  void send(UINT message, WPARAM wParam, LPARAM lParam = 0) { SendMessageW(form->hwnd(), message, wParam, lParam); }
+
   std::unique_ptr<Form1> form;
 };
 
@@ -91,6 +94,71 @@ TEST_F(Form1Test, ComposesEveryElementOfTheGame) {
 
   choose(Menu::mnuColor);
   EXPECT_TRUE(shows(pic::kCovered + pic::kMonochromeTiles, layout.boxRect(64)));
+}
+
+TEST_F(Form1Test, TheMouseIsCapturedUntilTheLastButtonIsUpOrTheSystemTakesIt) {
+  const kit::Layout layout(8, 8);
+  std::vector<int> mines = test::cellRange(56, 64);
+  mines.push_back(3);  // cell 2 counts one: no cascade
+  layMines(mines);
+  send(WM_RBUTTONDOWN, MK_RBUTTON, at(layout.boxRect(2)));
+  EXPECT_EQ(GetCapture(), form->hwnd());
+  send(WM_LBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, at(layout.boxRect(9)));
+  send(WM_LBUTTONUP, MK_RBUTTON, at(layout.boxRect(9)));
+  EXPECT_EQ(GetCapture(), form->hwnd()) << "the right button is still down";
+  send(WM_RBUTTONUP, 0, at(layout.boxRect(40)));
+  EXPECT_EQ(GetCapture(), nullptr);
+  // Both releases went to cell 2, pressed first: uncovered, then no flag.
+  EXPECT_TRUE(game.b.uncovered[2]);
+  EXPECT_FALSE(game.b.uncovered[9]);
+  EXPECT_EQ(game.b.mark[40], kNoMark);
+  EXPECT_TRUE(shows(game.box[2], layout.boxRect(2)));
+
+  // The middle button is button 4: a press on a "?" shows it pressed.
+  game.b.mark[10] = kQuestionMark;
+  game.boxload(10, pic::kQuestion);
+  send(WM_MBUTTONDOWN, MK_MBUTTON, at(layout.boxRect(10)));
+  EXPECT_EQ(game.box[10], pic::kQuestionPressed);
+  send(WM_MBUTTONUP, 0, at(layout.boxRect(10)));
+
+  // A press on the face whose release can no longer come still makes the
+  // new board it promised.
+  const unsigned loads = game.loads;
+  send(WM_LBUTTONDOWN, MK_LBUTTON, at(layout.smileRect(25)));
+  send(WM_CANCELMODE, 0);
+  EXPECT_EQ(game.loads, loads + 1);
+  EXPECT_EQ(GetCapture(), nullptr);
+  send(WM_LBUTTONUP, 0, at(layout.boxRect(1)));
+  EXPECT_FALSE(game.b.uncovered[1]) << "a release without its press does nothing";
+  for (const UINT lost : {WM_ENABLE, WM_SHOWWINDOW}) {
+    send(WM_LBUTTONDOWN, MK_LBUTTON, at(layout.boxRect(1)));
+    send(lost, FALSE);
+    send(WM_LBUTTONUP, 0, at(layout.boxRect(1)));
+    EXPECT_FALSE(game.b.uncovered[1]) << lost;
+    ReleaseCapture();
+  }
+}
+
+TEST_F(Form1Test, TheKeysMoveTheCursorAndActOnItsCell) {
+  const kit::Layout layout(8, 8);
+  layMinesLast();
+  send(WM_KEYDOWN, VK_RIGHT);
+  send(WM_KEYDOWN, VK_DOWN);
+  send(WM_KEYDOWN, VK_DOWN, 1L << 30);  // repeats move the cursor too
+  EXPECT_EQ(form->front().cursorCell(), cellIndex(8, 1, 2));
+  EXPECT_EQ(form->front().cursorRect(), layout.boxRect(cellIndex(8, 1, 2)));
+  send(WM_KEYDOWN, 'F');
+  send(WM_KEYDOWN, 'F', 1L << 30);  // but act once per press
+  send(WM_KEYUP, 'F');
+  EXPECT_EQ(game.b.mark[cellIndex(8, 1, 2)], kFlagMark);
+  send(WM_KEYDOWN, VK_END);
+  send(WM_KEYDOWN, VK_RETURN);
+  send(WM_KEYUP, VK_RETURN);
+  EXPECT_TRUE(game.b.uncovered[cellIndex(8, 7, 2)]);
+  // A mouse press hides the cursor.
+  send(WM_LBUTTONDOWN, MK_LBUTTON, at(layout.boxRect(1)));
+  send(WM_LBUTTONUP, 0, at(layout.boxRect(1)));
+  EXPECT_TRUE(form->front().cursorRect().empty());
 }
 
 TEST_F(Form1Test, F2StartsANewGameAndExitEndsWithCodeZero) {

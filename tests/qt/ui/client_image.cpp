@@ -37,6 +37,7 @@ int main(int argc, char* argv[]) {
   const QPoint centre(cell.x + cell.w / 2, cell.y + cell.h / 2);
   QTest::mousePress(&view, Qt::RightButton, {}, centre);
   QTest::mouseRelease(&view, Qt::RightButton, {}, centre);
+  QApplication::processEvents();  // the window's own sync of what the click changed
   saved = save("flagged.png") && saved;
   if (!saved) std::fprintf(stderr, "klandor_client_image: can't write to %s\n", argv[1]);
   return saved ? 0 : 1;
