@@ -12,11 +12,12 @@ KLANDOR_PACKAGES=(
 )
 
 # Added for the Windows presets (windows, windows64) only: the mingw-w64
-# cross compilers, GoogleTest's source to build for Windows, Wine to run the
-# 64-bit build's tests, and a private X display with input and screenshots
-# for the test of the game's window.
+# cross compilers, GoogleTest's source to build for Windows, Python 3 to
+# compile the translations into the program, NSIS for the installer, Wine to
+# run the 64-bit build's tests, and a private X display with input and
+# screenshots for the tests of the game's window and of the installer.
 KLANDOR_WINDOWS_PACKAGES=(
-  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest python3 nsis
   wine wine64 xvfb xdotool imagemagick
 )
 
