@@ -4,6 +4,8 @@
 
 #include "core/tile_sets.h"
 #include "windows/dpi.h"
+#include "windows/text.h"
+#include "windows/translations/translations.h"
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
@@ -120,7 +122,8 @@ int grey(std::uint32_t rgb) {
 
 Form1::Form1(Game& game, HINSTANCE instance) : game_(game), front_(game), window_(game) {
   registerClass(instance, &Form1::windowProc);
-  hwnd_ = CreateWindowExW(kExStyle, kClassName, L"Klandor", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+  const std::wstring title = wide(translated("klandor::ui::Form1", "Klandor", "the game's name"));
+  hwnd_ = CreateWindowExW(kExStyle, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                           CW_USEDEFAULT, nullptr, menus_.handle(), instance, this);
   onAbout = [this] { mnuAbout_Click(); };
   dpi_ = windowDpi(hwnd_);
@@ -401,11 +404,13 @@ void Form1::paint() {
 }
 
 void Form1::mnuAbout_Click() {
-  MessageBoxW(hwnd_,
-              L"Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many "
-              L"mines touch each cell, the right button plants a flag, and the fastest time of each level is kept "
-              L"with its holder's name. Written by the Klandor developers.",
-              L"About Klandor", MB_OK | MB_ICONINFORMATION);
+  constexpr char kContext[] = "klandor::ui::Form1";
+  const std::wstring text = wide(translated(
+      kContext,
+      "Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch "
+      "each cell, the right button plants a flag, and the fastest time of each level is kept with its holder's name. "
+      "Written by the Klandor developers."));
+  MessageBoxW(hwnd_, text.c_str(), wide(translated(kContext, "About Klandor")).c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
 }  // namespace klandor::win
