@@ -270,7 +270,14 @@ void Form1::take(kit::Outcome outcome) {
 }
 
 bool Form1::translateAccelerator(MSG& message) {
-  return hwnd_ != nullptr && TranslateAcceleratorW(hwnd_, menus_.accelerators(), &message) != 0;
+  // Not the keys of a dialog standing over the disabled window.
+  if (hwnd_ == nullptr || !IsWindowEnabled(hwnd_) || GetAncestor(message.hwnd, GA_ROOT) != hwnd_) return false;
+  return TranslateAcceleratorW(hwnd_, menus_.accelerators(), &message) != 0;
+}
+
+void Form1::customFieldOk(int across, int down, int totalmines) {
+  game_.customFieldOk(across, down, totalmines);
+  sync();
 }
 
 void Form1::command(Menu item) {

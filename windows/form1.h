@@ -35,8 +35,11 @@ class Form1 {
   // Brings the window up to the game after the game changed.
   void sync();
 
-  // Hands a message of the thread's loop to the menu's shortcut keys;
-  // true when it was one of them.
+  // The Custom Field's OK: a new Custom board of this size.
+  void customFieldOk(int across, int down, int totalmines);
+
+  // Hands a message of the thread's loop to the menu's shortcut keys while
+  // the window takes input; true when it was one of them.
   bool translateAccelerator(MSG& message);
 
   // What the client area shows now, for tests.
