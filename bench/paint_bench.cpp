@@ -38,7 +38,7 @@ struct Window {
   }
   ui::BoardView* view() const { return form->board(); }
   void send(QEvent::Type type, int index, Qt::MouseButton button) {
-    const ui::Rect r = view()->layout().boxRect(index);
+    const kit::Rect r = view()->layout().boxRect(index);
     const QPointF at(r.x + r.w / 2, r.y + r.h / 2);
     const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
     QMouseEvent event(type, at, view()->mapToGlobal(at), button, held, Qt::NoModifier);

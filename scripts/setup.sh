@@ -1,5 +1,7 @@
 # Shared by scripts/run and scripts/test: installs the Debian packages the
 # build needs (only those missing) and configures and builds one preset.
+# klandor_install_missing installs the Linux build's packages and any named
+# after it.
 # Sourced, not run.
 
 KLANDOR_PACKAGES=(
@@ -7,6 +9,15 @@ KLANDOR_PACKAGES=(
   qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils appstream dpkg-dev file groff-base
+)
+
+# Added for the Windows presets (windows, windows64) only: the mingw-w64
+# cross compilers, GoogleTest's source to build for Windows, Wine to run the
+# 64-bit build's tests, and a private X display with input and screenshots
+# for the test of the game's window.
+KLANDOR_WINDOWS_PACKAGES=(
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest
+  wine wine64 xvfb xdotool imagemagick
 )
 
 klandor_install_missing() {

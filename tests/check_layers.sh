@@ -5,8 +5,8 @@
 # a folder of its own (qt/).
 set -euo pipefail
 cd "$1"
-layers=(resources core records qt/translations qt/images qt/dialogs qt/ui qt/app)
-plain=(resources core records)
+layers=(resources core records kit qt/translations qt/images qt/dialogs qt/ui qt/app)
+plain=(resources core records kit)
 status=0
 for ((i = 0; i < ${#layers[@]}; i++)); do
   folder=${layers[i]}

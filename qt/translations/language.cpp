@@ -50,4 +50,8 @@ QString translated(const char* context, std::string_view english) {
   return QCoreApplication::translate(context, std::string(english).c_str());
 }
 
+QString translated(const char* context, std::string_view english, int n) {
+  return QCoreApplication::translate(context, std::string(english).c_str(), nullptr, n);
+}
+
 }  // namespace klandor

@@ -43,7 +43,8 @@ class Translation {
 QStringList shippedLanguages();
 
 // A text the plain layers marked with KLANDOR_TR_NOOP, in the player's
-// language.
+// language; one marked with KLANDOR_TR_N_NOOP in its form for the count n.
 QString translated(const char* context, std::string_view english);
+QString translated(const char* context, std::string_view english, int n);
 
 }  // namespace klandor

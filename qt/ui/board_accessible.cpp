@@ -1,57 +1,33 @@
 #include "qt/ui/board_accessible.h"
 
 #include <QAccessibleWidget>
-#include <QCoreApplication>
 #include <array>
 
-#include "resources/picture_numbers.h"
+#include "kit/words.h"
+#include "qt/translations/language.h"
 #include "qt/ui/board_view.h"
+#include "resources/picture_numbers.h"
 
 namespace klandor::ui {
-
-// The words an assistive tool speaks for the board.
-class BoardWords {
-  Q_DECLARE_TR_FUNCTIONS(BoardWords)
-};
 
 namespace accessible {
 namespace {
 
-QRect toQRect(const Rect& r) { return {r.x, r.y, r.w, r.h}; }
+QRect toQRect(const kit::Rect& r) { return {r.x, r.y, r.w, r.h}; }
 
 // The counter's and the clock's first digit cells.
 int counterFirst(const BoardView& view) { return view.game().cells() + 1; }
 int clockFirst(const BoardView& view) { return view.game().cells() + 4; }
 
-// The kinds of cell the player tells apart; the "?" mark looks the same
-// pressed or not.
-int cellKind(int picture) { return picture == pic::kQuestionPressed ? pic::kQuestion : picture; }
-
-// The words for the cells without a count, by picture.
-struct CellWord {
-  int picture;
-  const char* word;
-};
-constexpr CellWord kCellWords[] = {
-    {pic::kUncovered, QT_TRANSLATE_NOOP("BoardWords", "empty")},
-    {pic::kCovered, QT_TRANSLATE_NOOP("BoardWords", "covered")},
-    {pic::kFlag, QT_TRANSLATE_NOOP("BoardWords", "flag")},
-    {pic::kMine, QT_TRANSLATE_NOOP("BoardWords", "mine")},
-    {pic::kMineHit, QT_TRANSLATE_NOOP("BoardWords", "exploded mine")},
-    {pic::kWrongFlag, QT_TRANSLATE_NOOP("BoardWords", "wrong flag")},
-    {pic::kQuestion, QT_TRANSLATE_NOOP("BoardWords", "question mark")},
-};
-
-// What a cell picture shows, in the player's words; `picture` is a cell
-// picture number without the tile set's offset.
-QString cellName(int picture) {
-  const int near = picture - pic::kUncovered;
-  if (near == 1) return BoardWords::tr("1 mine around");
-  if (near > 1 && near <= 8) return BoardWords::tr("%1 mines around", nullptr, near).arg(near);
-  for (const CellWord& w : kCellWords)
-    if (w.picture == cellKind(picture)) return BoardWords::tr(w.word);
-  return {};
+// The board's words in the player's language.
+QString say(const kit::Phrase& p) {
+  if (p.text == nullptr) return {};
+  QString s = p.plural ? translated(kit::kBoardWordsContext, p.text, p.args[0])
+                       : translated(kit::kBoardWordsContext, p.text);
+  for (int i = 0; i < p.argCount; ++i) s = s.arg(p.args[static_cast<std::size_t>(i)]);
+  return s;
 }
+QString say(const char* text) { return translated(kit::kBoardWordsContext, text); }
 
 class BoardAccessible;
 
@@ -89,14 +65,11 @@ class Readout final : public Part {
     const Board& b = view().game().b;
     if (t == QAccessible::Value) return QString::number(clock_ ? b.seconds : b.minesleft);
     if (t != QAccessible::Name) return {};
-    if (!clock_) return BoardWords::tr("Mines left: %1").arg(b.minesleft);
-    // English says "1 second" apart; other languages inflect by the count.
-    if (b.seconds == 1) return BoardWords::tr("Time: 1 second");
-    return BoardWords::tr("Time: %1 seconds", nullptr, b.seconds).arg(b.seconds);
+    return say(clock_ ? kit::clockName(b.seconds) : kit::counterName(b.minesleft));
   }
   QRect rect() const override {
     const int first = clock_ ? clockFirst(view()) : counterFirst(view());
-    const Layout& l = view().layout();
+    const kit::Layout& l = view().layout();
     return onScreen(toQRect(l.boxRect(first)) | toQRect(l.boxRect(first + 2)));
   }
   QAccessible::Role role() const override { return QAccessible::StaticText; }
@@ -113,23 +86,11 @@ class Readout final : public Part {
 // The face: a button that starts a new game, described by the game's state.
 class Face final : public Part, public QAccessibleActionInterface {
  public:
-  explicit Face(const BoardAccessible& board) : Part(board), reported_(description()) {}
+  using Part::Part;
 
-  QString description() const {
-    const Board& b = view().game().b;
-    if (b.won) return BoardWords::tr("Game won");
-    return b.playing ? BoardWords::tr("Game in play") : BoardWords::tr("Game lost");
-  }
-  // Whether the description changed since the last time this was asked.
-  bool changed() {
-    const QString now = description();
-    if (now == reported_) return false;
-    reported_ = now;
-    return true;
-  }
-
+  QString description() const { return say(kit::gameState(view().game().b)); }
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return BoardWords::tr("New game");
+    if (t == QAccessible::Name) return say(kit::words::kNewGame);
     if (t == QAccessible::Description) return description();
     return {};
   }
@@ -143,12 +104,9 @@ class Face final : public Part, public QAccessibleActionInterface {
 
   QStringList actionNames() const override { return {pressAction()}; }
   void doAction(const QString& name) override {
-    if (name == pressAction()) view().act({Element::kSmile, 0}, kLeft);
+    if (name == pressAction()) view().act({kit::Element::kSmile, 0}, kLeft);
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
-
- private:
-  QString reported_;
 };
 
 class Minefield;
@@ -164,8 +122,8 @@ class Cell final : public Part, public QAccessibleTableCellInterface, public QAc
   bool isValid() const override { return Part::isValid() && index_ <= view().game().cells(); }
   QAccessibleInterface* parent() const override;
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return cellName(view().game().box[static_cast<std::size_t>(index_)] - view().game().m.tileset);
-    if (t == QAccessible::Description) return BoardWords::tr("Row %1, column %2").arg(rowIndex() + 1).arg(columnIndex() + 1);
+    if (t == QAccessible::Name) return say(view().front().cellWords(index_));
+    if (t == QAccessible::Description) return say(kit::cellPlace(rowIndex(), columnIndex()));
     return {};
   }
   QRect rect() const override { return onScreen(toQRect(view().layout().boxRect(index_))); }
@@ -197,18 +155,18 @@ class Cell final : public Part, public QAccessibleTableCellInterface, public QAc
   static QString flagAction() { return QStringLiteral("Flag"); }
   QStringList actionNames() const override { return {pressAction(), flagAction()}; }
   QString localizedActionName(const QString& name) const override {
-    if (name == pressAction()) return BoardWords::tr("Uncover");
-    if (name == flagAction()) return BoardWords::tr("Flag");
+    if (name == pressAction()) return say(kit::words::kUncover);
+    if (name == flagAction()) return say(kit::words::kFlag);
     return {};
   }
   QString localizedActionDescription(const QString& name) const override {
-    if (name == pressAction()) return BoardWords::tr("Uncovers the cell");
-    if (name == flagAction()) return BoardWords::tr("Puts a flag on the cell, or takes it off");
+    if (name == pressAction()) return say(kit::words::kUncoverHelp);
+    if (name == flagAction()) return say(kit::words::kFlagHelp);
     return {};
   }
   void doAction(const QString& name) override {
-    if (name == pressAction()) view().act({Element::kBox, index_}, kLeft);
-    if (name == flagAction()) view().act({Element::kBox, index_}, kRight);
+    if (name == pressAction()) view().act({kit::Element::kBox, index_}, kLeft);
+    if (name == flagAction()) view().act({kit::Element::kBox, index_}, kRight);
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
@@ -240,14 +198,12 @@ class Minefield final : public Part, public QAccessibleTableInterface {
   }
 
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return BoardWords::tr("Minefield");
-    if (t == QAccessible::Description)
-      return BoardWords::tr("Arrow keys, Home, End, Page Up and Page Down move between the cells; Space or Enter "
-                            "uncovers a cell, F puts a flag on it or takes it off.");
+    if (t == QAccessible::Name) return say(kit::words::kMinefield);
+    if (t == QAccessible::Description) return say(kit::words::kMinefieldHelp);
     return {};
   }
   QRect rect() const override {
-    const Layout& l = view().layout();
+    const kit::Layout& l = view().layout();
     return onScreen(toQRect(l.boxRect(1)) | toQRect(l.boxRect(view().game().cells())));
   }
   QAccessible::Role role() const override { return QAccessible::Table; }
@@ -259,8 +215,8 @@ class Minefield final : public Part, public QAccessibleTableInterface {
   }
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint at = view().mapFromGlobal(QPoint(x, y));
-    const Element e = view().layout().elementAt(at.x(), at.y(), pic::kInitialFaceSide);
-    return e.kind == Element::kBox ? cell(e.index) : nullptr;
+    const kit::Element e = view().layout().elementAt(at.x(), at.y(), pic::kInitialFaceSide);
+    return e.kind == kit::Element::kBox ? cell(e.index) : nullptr;
   }
   QAccessibleInterface* focusChild() const override {
     return view().hasFocus() ? cell(view().cursorCell()) : nullptr;
@@ -334,7 +290,6 @@ class BoardAccessible final : public QAccessibleWidget {
     }
     return QAccessible::accessibleInterface(id);
   }
-  Face& face() const { return *static_cast<Face*>(part(kFace)); }
   Minefield& minefield() const { return *static_cast<Minefield*>(part(kMinefield)); }
 
   int childCount() const override { return kChildren; }
@@ -348,9 +303,9 @@ class BoardAccessible final : public QAccessibleWidget {
   }
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint at = view().mapFromGlobal(QPoint(x, y));
-    const Element e = view().layout().elementAt(at.x(), at.y(), pic::kInitialFaceSide);
-    if (e.kind == Element::kSmile) return part(kFace);
-    if (e.kind != Element::kBox) return nullptr;
+    const kit::Element e = view().layout().elementAt(at.x(), at.y(), pic::kInitialFaceSide);
+    if (e.kind == kit::Element::kSmile) return part(kFace);
+    if (e.kind != kit::Element::kBox) return nullptr;
     if (e.index >= clockFirst(view())) return part(kClock);
     return part(e.index >= counterFirst(view()) ? kCounter : kMinefield);
   }
@@ -394,36 +349,18 @@ void install() {
   (void)installed;
 }
 
-void ChangeReport::box(int index, int was) {
-  const Game& game = view_.game();
-  if (index >= clockFirst(view_)) {
-    clock_ = true;
-  } else if (index >= counterFirst(view_)) {
-    counter_ = true;
-  } else if (cellKind(was) != cellKind(game.box[static_cast<std::size_t>(index)])) {
-    if (BoardAccessible* board = boardOf(view_)) notify(board->minefield().cell(index), QAccessible::NameChanged);
-  }
-}
-
-void ChangeReport::send() {
-  BoardAccessible* board = boardOf(view_);
-  if (board == nullptr) return;
-  if (counter_) notify(board->part(BoardAccessible::kCounter), QAccessible::NameChanged);
-  if (clock_) notify(board->part(BoardAccessible::kClock), QAccessible::NameChanged);
-  if (face_ && board->face().changed()) notify(&board->face(), QAccessible::DescriptionChanged);
-}
-
-void reportNewBoard(BoardView& view) {
+void report(BoardView& view, const kit::Changes& changes) {
   BoardAccessible* board = boardOf(view);
   if (board == nullptr) return;
-  QAccessibleTableModelChangeEvent reset(&board->minefield(), QAccessibleTableModelChangeEvent::ModelReset);
-  QAccessible::updateAccessibility(&reset);
-  ChangeReport report(view);
-  report.box(counterFirst(view), 0);
-  report.box(clockFirst(view), 0);
-  report.face();
-  report.send();
-  reportCursor(view);
+  if (changes.newLayout) {
+    QAccessibleTableModelChangeEvent reset(&board->minefield(), QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessible::updateAccessibility(&reset);
+  }
+  for (int index : changes.renamed) notify(board->minefield().cell(index), QAccessible::NameChanged);
+  if (changes.counter) notify(board->part(BoardAccessible::kCounter), QAccessible::NameChanged);
+  if (changes.clock) notify(board->part(BoardAccessible::kClock), QAccessible::NameChanged);
+  if (changes.state) notify(board->part(BoardAccessible::kFace), QAccessible::DescriptionChanged);
+  if (changes.newLayout || changes.cursor) reportCursor(view);
 }
 
 void reportCursor(BoardView& view) {

@@ -5,6 +5,8 @@
 // Names are read from the game's picture numbers; actions go through the
 // board's own input. Nothing here runs unless a tool asks or listens.
 
+#include "kit/draw_state.h"
+
 namespace klandor::ui {
 
 class BoardView;
@@ -17,23 +19,10 @@ void install();
 // The reports below tell a listening tool what changed; call them only
 // while QAccessible::isActive().
 
-// What one sync of the board changed, reported once it is all known: cell
-// names at once, the counter, the clock and the game's state on send().
-class ChangeReport {
- public:
-  explicit ChangeReport(BoardView& view) : view_(view) {}
-  // Box(index) showed picture `was` and shows another now.
-  void box(int index, int was);
-  void face() { face_ = true; }
-  void send();
-
- private:
-  BoardView& view_;
-  bool counter_ = false, clock_ = false, face_ = false;
-};
-
-// A new layout: every cell, the counter, the clock and the face anew.
-void reportNewBoard(BoardView& view);
+// What one sync of the board changed: a new layout (every cell, the counter,
+// the clock and the face anew), cell names, the counter, the clock, the
+// game's state, the cursor.
+void report(BoardView& view, const kit::Changes& changes);
 // The focus on the cursor's cell, while the board has the keyboard focus.
 void reportCursor(BoardView& view);
 

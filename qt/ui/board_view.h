@@ -1,22 +1,20 @@
 #pragma once
 // The one painted surface of the main window: frame, counters, face, cells.
-// It paints what the game holds and forwards the mouse, and the keys of its
-// cell cursor, to the element concerned; the game decides everything.
+// It hands the mouse, the keys of its cell cursor and the assistive tools'
+// actions to the kit, which plays them on the game, and paints what the kit's
+// draw state holds.
 
 #include <QImage>
-#include <QPoint>
 #include <QWidget>
-#include <array>
 
 #include "core/game.h"
+#include "kit/front.h"
 #include "qt/images/picture_cache.h"
-#include "qt/ui/layout.h"
 
 namespace klandor::ui {
 
-// Draws the keyboard cursor on the cell `cell` (in pixels at scale 1): a
-// dotted square 2 pixels in from the cell's edges, each dot black or white,
-// whichever stands out from the pixel of `under` it covers.
+// Draws the keyboard cursor on the cell `cell` (in pixels at scale 1), each
+// dot as it stands out from the pixel of `under` it covers.
 void drawCursor(QPainter& painter, const QImage& under, const QRect& cell);
 
 class BoardView : public QWidget {
@@ -25,22 +23,22 @@ class BoardView : public QWidget {
  public:
   explicit BoardView(Game& game, QWidget* parent = nullptr);
 
-  const Game& game() const { return game_; }
-  const Layout& layout() const { return layout_; }
+  const kit::Front& front() const { return front_; }
+  const Game& game() const { return front_.game(); }
+  const kit::Layout& layout() const { return front_.layout(); }
 
   // Brings the screen up to the game: a new layout after a load, otherwise
-  // a repaint of just the elements whose pictures changed.
+  // a repaint of just what changed.
   void sync();
 
-  // The cell of the keyboard cursor, and whether it is drawn: only once a
-  // key has moved it or acted, until the next mouse press.
-  int cursorCell() const { return cellIndex(layout_.across(), cursor_.x(), cursor_.y()); }
-  bool cursorShown() const { return cursorShown_; }
+  // The cell of the keyboard cursor, and whether it is drawn.
+  int cursorCell() const { return front_.cursorCell(); }
+  bool cursorShown() const { return front_.cursor().shown; }
 
   // An assistive tool's action: a press and release of `button` on the
   // element, as a click of the mouse there. Nothing happens while the window
   // takes no input, or while a press on the board waits for its release.
-  void act(Element target, int button);
+  void act(kit::Element target, int button);
 
  signals:
   // A press or release, of the mouse, a key or an assistive tool, has been
@@ -58,49 +56,19 @@ class BoardView : public QWidget {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
-  // The size of the face as drawn now (the initial face is one pixel larger).
-  int smileSize();
-  int drawnElements() const;
-  void relayout();
-  bool holding();
-  // Ends a capture whose release can no longer come.
-  void letGo();
-  // A press of `button` on `target`, or on the captured element while a
-  // capture is on; the release goes to the captured element.
-  void press(Element target, int button);
-  void release(int button);
-  void moveCursor(int x, int y);
-  void updateCursor();
+  // After an event went to the kit: the window follows the game when it was
+  // played, the board alone when the event was merely taken.
+  void take(kit::Outcome outcome);
   // Composes the whole client area afresh at the screen's density.
   void recompose();
-  // Draws every element on `area` into the composed image, back to front.
-  void compose(const QRect& area);
+  // Draws the scene on `area` into the composed image.
+  void compose(QPainter& painter, const QRect& area);
 
-  Game& game_;
-  Layout layout_;
+  kit::Front front_;
   images::PictureCache pictures_;
-
-  // What the screen shows now, to find what changed, and the client area
-  // composed from it at the screen's density: a paint only copies from it.
-  std::array<int, kMaxElements> drawnBox_{};
-  int drawnSmile_ = 0;
-  unsigned drawnLoads_ = 0;
+  // The client area composed at the screen's density: a paint only copies
+  // from it.
   QImage composed_;
-
-  // The element that took the first press keeps every press and release
-  // until the last button or action key is up, or until the board can no
-  // longer get that release: a modal box over the window, the window
-  // disabled or hidden, a new board; a key's release also no longer comes
-  // once the board has lost the focus.
-  Element captured_;
-  bool capturing_ = false;
-  unsigned capturedLoads_ = 0;  // the board the capture was taken on
-  Qt::MouseButtons heldButtons_;
-  int heldKeys_ = 0;  // one bit per action key
-
-  // The keyboard cursor: column and row.
-  QPoint cursor_;
-  bool cursorShown_ = false;
 };
 
 }  // namespace klandor::ui

@@ -16,7 +16,7 @@ inline QImage grab(ui::BoardView& view) { return view.grab().toImage().convertTo
 // True when the area `where` of the grabbed board shows picture `number`
 // (stretched to the area when it differs in size). Only the part `part` of
 // the area is compared when other elements lie on the rest of it.
-inline ::testing::AssertionResult shows(const QImage& shot, int number, const ui::Rect& where, QRect part = {}) {
+inline ::testing::AssertionResult shows(const QImage& shot, int number, const kit::Rect& where, QRect part = {}) {
   if (part.isNull()) part = QRect(0, 0, where.w, where.h);
   const QImage expected = images::toImage(*res::picture(number)).scaled(where.w, where.h).copy(part);
   const QImage actual = shot.copy(where.x + part.x(), where.y + part.y(), part.width(), part.height());

@@ -37,7 +37,7 @@ class Form1Test : public test::GameTest {
   QImage grab() const { return test::grab(*view()); }
 
   QPoint centre(int index) const {
-    const Rect r = view()->layout().boxRect(index);
+    const kit::Rect r = view()->layout().boxRect(index);
     return {r.x + r.w / 2, r.y + r.h / 2};
   }
 
@@ -55,14 +55,14 @@ TEST_F(Form1Test, ClientAreaAndElementsOnEveryBoardSize) {
   auto largest = [this] { form->customFieldOk(30, 24, 10); };
   for (auto [choose, across, down] : {std::tuple{std::function<void()>{}, 8, 8}, {expert, 30, 16}, {largest, 30, 24}}) {
     if (choose) choose();
-    const Layout l(across, down);
+    const kit::Layout l(across, down);
     ASSERT_EQ(view()->size(), QSize(16 * across + 24, 16 * down + 67));
     EXPECT_EQ(form->centralWidget(), view());
     EXPECT_EQ(form->size(), form->minimumSize()) << "fixed size";
     EXPECT_EQ(form->size(), form->maximumSize()) << "fixed size";
 
     const QImage shot = grab();
-    for (const Piece& p : l.background()) {
+    for (const kit::Piece& p : l.background()) {
       if (p.picture == pic::kFrameM) {
         // The counter boxes and the face stand on the top band: compare the
         // columns left of the mine counter and those beside the face.
@@ -138,7 +138,7 @@ TEST_F(Form1Test, ClockRunsFromTheFirstLeftReleaseUntilTheLoss) {
 TEST_F(Form1Test, TheFaceShowsPressedThenStartsANewBoard) {
   layMines({64});
   click(1, Qt::LeftButton);
-  const Rect face = view()->layout().smileRect(26);
+  const kit::Rect face = view()->layout().smileRect(26);
   QTest::mousePress(view(), Qt::LeftButton, {}, QPoint(face.x + 5, face.y + 5));
   EXPECT_TRUE(shows(grab(), pic::kSmilePressed, view()->layout().smileRect(25)));
   QTest::mouseRelease(view(), Qt::LeftButton, {}, QPoint(face.x + 5, face.y + 5));
@@ -151,7 +151,7 @@ TEST_F(Form1Test, TheFaceShowsPressedThenStartsANewBoard) {
 TEST_F(Form1Test, AFacePressCutOffFromItsReleaseStillMakesTheNewBoard) {
   layMines({64});
   click(1, Qt::LeftButton);
-  const Rect face = view()->layout().smileRect(26);
+  const kit::Rect face = view()->layout().smileRect(26);
   QTest::mousePress(view(), Qt::LeftButton, {}, QPoint(face.x + 5, face.y + 5));
   form->setEnabled(false);  // the release will not reach the board
   form->setEnabled(true);
@@ -260,6 +260,26 @@ TEST_F(Form1Test, AButtonHeldAcrossANewBoardIsNotReleasedOntoIt) {
   EXPECT_EQ(game.b.minesplaced, kFalse);
   EXPECT_EQ(game.b.mark[10], kNoMark);
   EXPECT_TRUE(allCovered());
+}
+
+// Through Qt's own routing of the window's events: a menu opened from the
+// keyboard while a button is held on the board takes that button's release.
+TEST_F(Form1Test, AReleaseLostToAMenuEndsTheCaptureAtTheNextPress) {
+  layMines({11, 19});  // cells 10 and 20 both show numbers
+  QApplication::setActiveWindow(form.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  QWindow* window = form->windowHandle();
+  auto at = [&](int index) { return view()->mapTo(form.get(), centre(index)); };
+  QTest::mousePress(window, Qt::LeftButton, {}, at(10));
+  QTest::keyClick(window, Qt::Key_G, Qt::AltModifier);
+  ASSERT_NE(QApplication::activePopupWidget(), nullptr) << "the Game menu is open";
+  QTest::mouseRelease(window, Qt::LeftButton, {}, at(10));
+  if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+  EXPECT_FALSE(game.b.uncovered[10]) << "the board never saw the release";
+
+  QTest::mouseClick(window, Qt::LeftButton, {}, at(20));
+  EXPECT_TRUE(game.b.uncovered[20]) << "the new press is its own";
+  EXPECT_FALSE(game.b.uncovered[10]);
 }
 
 TEST_F(Form1Test, WholeScaleFactorsKeepEveryPixelSquare) {

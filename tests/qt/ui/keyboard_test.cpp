@@ -43,7 +43,7 @@ class KeyboardTest : public test::GameTest {
     key(Qt::Key_Down, y);
   }
   QPoint centre(int index) const {
-    const Rect r = view()->layout().boxRect(index);
+    const kit::Rect r = view()->layout().boxRect(index);
     return {r.x + r.w / 2, r.y + r.h / 2};
   }
   void click(int index) { QTest::mouseClick(view(), Qt::LeftButton, {}, centre(index)); }

@@ -33,7 +33,7 @@ class SessionTest : public ::testing::Test {
   BoardView* view() { return session.form1().board(); }
 
   void click(int index, Qt::MouseButton button = Qt::LeftButton) {
-    const Rect r = view()->layout().boxRect(index);
+    const kit::Rect r = view()->layout().boxRect(index);
     const QPoint at(r.x + r.w / 2, r.y + r.h / 2);
     QTest::mousePress(view(), button, {}, at);
     QTest::mouseRelease(view(), button, {}, at);
@@ -105,7 +105,7 @@ TEST_F(SessionTest, AButtonHeldThroughTheRecordPromptLetsGoOfItsCell) {
   Game& g = session.game();
   for (int c = 2; c <= g.cells(); ++c)
     if (!g.b.ismine[c]) g.b.uncover(c);
-  const Rect cell = view()->layout().boxRect(1);
+  const kit::Rect cell = view()->layout().boxRect(1);
   const QPoint at(cell.x + cell.w / 2, cell.y + cell.h / 2);
   EXPECT_CALL(prompts, inputBox(_, _, _)).WillOnce([&] {
     // A modal box stands over the window while the button is let go.
@@ -120,7 +120,7 @@ TEST_F(SessionTest, AButtonHeldThroughTheRecordPromptLetsGoOfItsCell) {
   ASSERT_TRUE(session.game().b.won);
   session.form2()->findChild<QPushButton*>("OK")->click();
 
-  const Rect face = view()->layout().smileRect(25);
+  const kit::Rect face = view()->layout().smileRect(25);
   const QPoint onFace(face.x + face.w / 2, face.y + face.h / 2);
   QTest::mousePress(view(), Qt::LeftButton, {}, onFace);
   EXPECT_EQ(session.game().smile, pic::kSmilePressed);

@@ -1,10 +1,10 @@
-#include "qt/ui/layout.h"
+#include "kit/layout.h"
 
 #include <gtest/gtest.h>
 
 #include "resources/picture_numbers.h"
 
-namespace klandor::ui {
+namespace klandor::kit {
 namespace {
 
 TEST(Layout, BeginnerPlacesCountersFaceAndDigits) {
@@ -64,5 +64,17 @@ TEST(Layout, EveryElementOfTheLargestBoardRoundTrips) {
   EXPECT_EQ(l.elementAt(12, 54, 26), Element{});   // frame just above the grid
 }
 
+TEST(Layout, RectanglesUniteAndMeetAsAreas) {
+  const Rect cell{12, 55, 16, 16}, next{28, 55, 16, 16};
+  EXPECT_EQ(cell.united(next), (Rect{12, 55, 32, 16}));
+  EXPECT_EQ(Rect{}.united(next), next) << "an empty rectangle adds nothing";
+  EXPECT_EQ(next.united(Rect{}), next);
+  EXPECT_FALSE(cell.intersects(next)) << "touching is not meeting";
+  EXPECT_TRUE(cell.intersects(Rect{27, 70, 5, 5}));
+  EXPECT_FALSE(cell.intersects(Rect{15, 60, 0, 4}));
+  EXPECT_TRUE(cell.contains(Rect{12, 55, 16, 16}));
+  EXPECT_FALSE(cell.contains(Rect{12, 55, 17, 16}));
+}
+
 }  // namespace
-}  // namespace klandor::ui
+}  // namespace klandor::kit

@@ -1,15 +1,22 @@
 #pragma once
 // Where every element of the main window's client area lies, in pixels at
-// scale 1, for a board of `across` x `down` cells. Plain C++: the window
-// paints and hit-tests from these figures alone.
+// scale 1, for a board of `across` x `down` cells. Every front end paints and
+// hit-tests from these figures alone.
 
 #include <vector>
 
-namespace klandor::ui {
+namespace klandor::kit {
 
 struct Rect {
   int x = 0, y = 0, w = 0, h = 0;
+  bool empty() const { return w <= 0 || h <= 0; }
   bool contains(int px, int py) const { return px >= x && px < x + w && py >= y && py < y + h; }
+  bool contains(const Rect& r) const { return r.x >= x && r.y >= y && r.x + r.w <= x + w && r.y + r.h <= y + h; }
+  bool intersects(const Rect& r) const {
+    return !empty() && !r.empty() && r.x < x + w && x < r.x + r.w && r.y < y + h && y < r.y + r.h;
+  }
+  // The smallest rectangle holding both; an empty one adds nothing.
+  Rect united(const Rect& r) const;
   bool operator==(const Rect&) const = default;
 };
 
@@ -35,6 +42,9 @@ class Layout {
   int down() const { return down_; }
   int clientWidth() const;
   int clientHeight() const;
+  Rect client() const { return {0, 0, clientWidth(), clientHeight()}; }
+  // The cells, all together.
+  Rect grid() const;
 
   // The frame pieces and counter boxes, back to front.
   std::vector<Piece> background() const;
@@ -53,4 +63,4 @@ class Layout {
   int down_;
 };
 
-}  // namespace klandor::ui
+}  // namespace klandor::kit

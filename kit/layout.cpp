@@ -1,9 +1,11 @@
-#include "qt/ui/layout.h"
+#include "kit/layout.h"
+
+#include <algorithm>
 
 #include "core/board.h"
 #include "resources/picture_numbers.h"
 
-namespace klandor::ui {
+namespace klandor::kit {
 
 namespace {
 using pic::kCellSide, pic::kFrameSide, pic::kHeaderHeight;
@@ -18,8 +20,17 @@ Rect counterBox(int across, bool clock) {
 }
 }  // namespace
 
+Rect Rect::united(const Rect& r) const {
+  if (r.empty()) return *this;
+  if (empty()) return r;
+  const int left = std::min(x, r.x), top = std::min(y, r.y);
+  return {left, top, std::max(x + w, r.x + r.w) - left, std::max(y + h, r.y + r.h) - top};
+}
+
 int Layout::clientWidth() const { return kCellSide * across_ + 2 * kFrameSide; }
 int Layout::clientHeight() const { return kHeaderHeight + kCellSide * down_ + kFrameSide; }
+
+Rect Layout::grid() const { return {kFrameSide, kHeaderHeight, kCellSide * across_, kCellSide * down_}; }
 
 std::vector<Piece> Layout::background() const {
   const int w = kCellSide * across_, h = kCellSide * down_;
@@ -61,11 +72,11 @@ Element Layout::elementAt(int x, int y, int smileSize) const {
   // Front to back: the digits, the cells, the face.
   for (int index = cells + kDigitCells; index > cells; --index)
     if (boxRect(index).contains(x, y)) return {Element::kBox, index};
-  const Rect grid{kFrameSide, kHeaderHeight, kCellSide * across_, kCellSide * down_};
+  const Rect grid = this->grid();
   if (grid.contains(x, y))
     return {Element::kBox, cellIndex(across_, (x - grid.x) / kCellSide, (y - grid.y) / kCellSide)};
   if (smileRect(smileSize).contains(x, y)) return {Element::kSmile, 0};
   return {};
 }
 
-}  // namespace klandor::ui
+}  // namespace klandor::kit
