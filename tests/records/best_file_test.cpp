@@ -1,12 +1,21 @@
 #include "records/best_file.h"
 
-#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/file.h>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <array>
@@ -14,6 +23,7 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <random>
 
 #include "test_files.h"
@@ -28,6 +38,102 @@ using test::TempDir;
 using test::writeBytes;
 
 std::string fileLine(const std::string& line) { return line + "\r\n"; }
+
+// Another process, holding the lock of a lock file while this lives.
+class LockHolder {
+ public:
+  explicit LockHolder(const std::filesystem::path& lock);
+  LockHolder(const LockHolder&) = delete;
+  LockHolder& operator=(const LockHolder&) = delete;
+  ~LockHolder();
+
+ private:
+#ifdef _WIN32
+  HANDLE process_ = nullptr;
+  HANDLE release_ = nullptr;
+#else
+  pid_t pid_ = -1;
+  int release_ = -1;
+#endif
+};
+
+#ifdef _WIN32
+// The process is lock_holder.exe beside this test: it says "1" on its
+// output once it holds the lock, and holds it until its input ends.
+LockHolder::LockHolder(const std::filesystem::path& lock) {
+  SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+  HANDLE ready = nullptr, readyEnd = nullptr, releaseEnd = nullptr;
+  if (!::CreatePipe(&ready, &readyEnd, &inherited, 0) || !::CreatePipe(&releaseEnd, &release_, &inherited, 0)) {
+    ADD_FAILURE() << "no pipe";
+    return;
+  }
+  ::SetHandleInformation(ready, HANDLE_FLAG_INHERIT, 0);
+  ::SetHandleInformation(release_, HANDLE_FLAG_INHERIT, 0);
+  wchar_t self[MAX_PATH];
+  ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+  const std::filesystem::path holder = std::filesystem::path(self).parent_path() / "lock_holder.exe";
+  std::wstring command = L"\"" + holder.wstring() + L"\" \"" + lock.wstring() + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = releaseEnd;
+  startup.hStdOutput = readyEnd;
+  startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
+  PROCESS_INFORMATION started{};
+  const bool running = ::CreateProcessW(holder.c_str(), command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                        &startup, &started);
+  ::CloseHandle(readyEnd);
+  ::CloseHandle(releaseEnd);
+  char said = 0;
+  DWORD n = 0;
+  EXPECT_TRUE(running && ::ReadFile(ready, &said, 1, &n, nullptr) && n == 1) << "no other process holds the lock";
+  ::CloseHandle(ready);
+  if (running) {
+    ::CloseHandle(started.hThread);
+    process_ = started.hProcess;
+  }
+}
+
+LockHolder::~LockHolder() {
+  ::CloseHandle(release_);
+  if (process_ != nullptr) {
+    ::WaitForSingleObject(process_, INFINITE);
+    ::CloseHandle(process_);
+  }
+}
+#else
+LockHolder::LockHolder(const std::filesystem::path& lock) {
+  int ready[2], release[2];
+  if (::pipe(ready) != 0 || ::pipe(release) != 0) {
+    ADD_FAILURE() << "no pipe";
+    return;
+  }
+  pid_ = ::fork();
+  if (pid_ == 0) {
+    FileHandle file{};
+    char c = 1;
+    if (platformFiles().openLock(lock, file) || platformFiles().tryLock(file) || ::write(ready[1], &c, 1) != 1) {
+      ::_exit(1);
+    }
+    ::close(release[1]);
+    while (::read(release[0], &c, 1) > 0) {
+    }
+    ::_exit(0);
+  }
+  ::close(ready[1]);
+  ::close(release[0]);
+  release_ = release[1];
+  char said = 0;
+  EXPECT_EQ(::read(ready[0], &said, 1), 1) << "no other process holds the lock";
+  ::close(ready[0]);
+}
+
+LockHolder::~LockHolder() {
+  ::close(release_);
+  int status = 0;
+  ::waitpid(pid_, &status, 0);
+}
+#endif
 
 class BestFileTest : public testing::Test {
  protected:
@@ -46,6 +152,7 @@ TEST_F(BestFileTest, FirstLoadCreatesTheDirectoryAndTheDefaultFile) {
             std::filesystem::status(nested.path()).permissions());
 }
 
+#ifndef _WIN32  // where names differing in letter case name different files
 TEST_F(BestFileTest, AFileNamedInAnotherLetterCaseCountsAsAbsent) {
   const std::string other = fileLine("\"  1  2  3aaaaaaaabbbbbbbbcccccccc\"");
   writeBytes(dir / "MINEBS.TXT", other);
@@ -53,6 +160,7 @@ TEST_F(BestFileTest, AFileNamedInAnotherLetterCaseCountsAsAbsent) {
   EXPECT_EQ(readBytes(path), kDefaultFile);
   EXPECT_EQ(readBytes(dir / "MINEBS.TXT"), other);
 }
+#endif
 
 TEST_F(BestFileTest, LoadGivesTheFirstLineUpToTheFirstCarriageReturn) {
   writeBytes(path, "\"  5 12999ab      cd      ef      \"\r\nsecond line\r\n");
@@ -85,6 +193,7 @@ TEST_F(BestFileTest, EmptyOrUnreadableFilesCountAsTheDefaultLineAndAreLeftAlone)
   EXPECT_EQ(file.load(), defaultLine());
   EXPECT_TRUE(std::filesystem::is_directory(path));
 
+#ifndef _WIN32
   std::filesystem::remove(path);
   ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);  // would block a plain open for reading
   EXPECT_EQ(file.load(), defaultLine());
@@ -94,6 +203,7 @@ TEST_F(BestFileTest, EmptyOrUnreadableFilesCountAsTheDefaultLineAndAreLeftAlone)
   std::filesystem::create_symlink(dir / "nowhere", path);
   EXPECT_EQ(file.load(), defaultLine());
   EXPECT_TRUE(std::filesystem::is_symlink(path));
+#endif
 }
 
 TEST_F(BestFileTest, AFileThatCannotBeCreatedStillGivesTheDefaultLine) {
@@ -176,9 +286,7 @@ TEST_F(BestFileTest, ResetWritesTheDefaultLineAndPutsItInBestline) {
 TEST_F(BestFileTest, ALockHeldTooLongIsAFailedSave) {
   BestFile impatient(path, platformFiles(), std::chrono::milliseconds(20));
   std::string bestline = impatient.load();
-  const int holder = ::open(impatient.lockPath().c_str(), O_RDWR | O_CLOEXEC);
-  ASSERT_GE(holder, 0);
-  ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+  std::optional<LockHolder> holder(std::in_place, impatient.lockPath());
 
   const WriteResult result = impatient.storeRecord(bestline, 1, 5, "Ann");
   ASSERT_TRUE(result);
@@ -187,7 +295,7 @@ TEST_F(BestFileTest, ALockHeldTooLongIsAFailedSave) {
   EXPECT_EQ(readBytes(path), kDefaultFile);
   EXPECT_EQ(impatient.load(), bestline);
 
-  ::close(holder);
+  holder.reset();
   // Another window stores meanwhile: the record that waits joins its line.
   BestFile other(path);
   std::string otherLine = other.load();
@@ -205,13 +313,16 @@ TEST_F(BestFileTest, ASaveRemovesWhatInterruptedSavesLeftAndNothingElse) {
                                    temp + "a1B2c3d",    temp + "a1-2c3",       "x" + temp + "a1B2c3"};
   for (const std::string& name : kept) writeBytes(dir / name, "x");
   std::filesystem::create_directory(dir / (temp + "FOLDER"));
+  kept.push_back(temp + "FOLDER");
+#ifndef _WIN32
   std::filesystem::create_symlink("minebs.txt.backup", dir / (temp + "LINK00"));
-  kept.insert(kept.end(), {temp + "FOLDER", temp + "LINK00"});
+  kept.push_back(temp + "LINK00");
   if (::geteuid() == 0) {  // another user's file, where this test may make one
     writeBytes(dir / (temp + "OTHER0"), "x");
     ASSERT_EQ(::chown((dir / (temp + "OTHER0")).c_str(), 65534, 65534), 0);
     kept.push_back(temp + "OTHER0");
   }
+#endif
   for (const char* leftover : {"a1B2c3", "ZZZZZZ"}) writeBytes(dir / (temp + leftover), "\"  1");
   std::string bestline = file.load();
   EXPECT_FALSE(file.storeRecord(bestline, 1, 9, "Cy"));
@@ -282,6 +393,13 @@ TEST(BestTimesPath, FollowsTheXdgRuleAndWantsAnAbsoluteHome) {
       return it->second;
     });
   };
+#ifdef _WIN32
+  EXPECT_EQ(pathFor({{"APPDATA", "C:\\Users\\Ann\\AppData\\Roaming"}, {"HOME", "C:\\Users\\Ann"}}),
+            "C:\\Users\\Ann\\AppData\\Roaming\\Klandor\\minebs.txt");
+  for (const Variables& none : {Variables{}, Variables{{"APPDATA", ""}}, Variables{{"APPDATA", "Roaming"}}}) {
+    EXPECT_EQ(pathFor(none), std::filesystem::path());
+  }
+#else
   const std::filesystem::path home = "/home/ann/.local/share/klandor/minebs.txt";
   EXPECT_EQ(pathFor({{"XDG_DATA_HOME", "/data"}, {"HOME", "/home/ann"}}), "/data/klandor/minebs.txt");
   EXPECT_EQ(pathFor({{"XDG_DATA_HOME", "data"}, {"HOME", "/home/ann"}}), home);
@@ -290,6 +408,7 @@ TEST(BestTimesPath, FollowsTheXdgRuleAndWantsAnAbsoluteHome) {
   for (const Variables& none : {Variables{}, Variables{{"HOME", ""}}, Variables{{"HOME", "ann"}, {"XDG_DATA_HOME", "d"}}}) {
     EXPECT_EQ(pathFor(none), std::filesystem::path());
   }
+#endif
 }
 
 // Counts the tries for the lock, the saves that found it taken by another
@@ -439,6 +558,7 @@ TEST(UnreadableFile, IsNeverReplacedAndTheRecordWaitsForIt) {
   }
 }
 
+#ifndef _WIN32  // links and permission bits as POSIX has them
 TEST_F(BestFileTest, ALinkIsWrittenThroughWithThePermissionBitsKept) {
   std::filesystem::create_directory(dir / "real");
   writeBytes(dir / "real" / "best.txt", kDefaultFile);
@@ -464,18 +584,18 @@ TEST_F(BestFileTest, ALinkInTheLockFilesPlaceFailsTheSaveAndMakesNothing) {
   EXPECT_EQ(result->message, file.lockPath().string() + ": " + std::strerror(ELOOP));
   EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"minebs.txt.lock"});
 }
+#endif
 
 // While another window saves, a load goes on at once with the default line
 // and leaves making the file to a later load.
 TEST_F(BestFileTest, ALoadNeverWaitsForTheLock) {
-  const int holder = ::open(file.lockPath().c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+  std::optional<LockHolder> holder(std::in_place, file.lockPath());
   CountingFiles files;
   BestFile patient(path, files, std::chrono::milliseconds(100));
   EXPECT_EQ(patient.load(), defaultLine());
   EXPECT_EQ(files.tries, 1);
   EXPECT_FALSE(std::filesystem::exists(path));
-  ::close(holder);
+  holder.reset();
   patient.load();
   EXPECT_EQ(readBytes(path), kDefaultFile);
 }
@@ -497,6 +617,7 @@ TEST(Beats, ATimeBelowOneSecondIsNoRecord) {
   EXPECT_FALSE(beats("\"  1", 1, 1));
 }
 
+#ifndef _WIN32
 // The name of a record holder names the time, so that the file shows
 // whether each level's time and name come from one record.
 std::string holder(int seconds) { return std::to_string(seconds) + "s"; }
@@ -583,6 +704,7 @@ TEST(SharedFile, ProcessesStoringAtOnceKeepTheFastestTimeOfEachLevel) {
   }
   EXPECT_EQ(entries(dir.path()), (std::vector<std::string>{"minebs.txt", "minebs.txt.lock"}));
 }
+#endif
 
 }  // namespace
 }  // namespace klandor
