@@ -41,6 +41,9 @@ case $command in
       sleep 0.1
     done
     DISPLAY=:$(head -n 1 "$prefix.display") wineboot -i
+    # No window manager runs on the display: Wine draws the windows' frames
+    # itself instead of waiting, at every hide, for a manager to answer.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
     wineserver -w
     ;;
   run)

@@ -87,6 +87,10 @@ void BackBuffer::blit(HDC dc, const RECT& area) const {
          SRCCOPY);
 }
 
+void BackBuffer::copyTo(HDC dc, int x, int y) const {
+  if (dc_ != nullptr) BitBlt(dc, x, y, width_ * scale_, height_ * scale_, dc_, 0, 0, SRCCOPY);
+}
+
 std::uint32_t BackBuffer::pixel(int x, int y) const {
   if (bits_ == nullptr || x < 0 || y < 0 || x >= width_ * scale_ || y >= height_ * scale_) return 0;
   return bits_[static_cast<std::ptrdiff_t>(y) * width_ * scale_ + x];

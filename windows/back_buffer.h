@@ -36,6 +36,8 @@ class BackBuffer {
 
   // Copies the device pixels of `area` to the same place on `dc`.
   void blit(HDC dc, const RECT& area) const;
+  // Copies all of it to (x, y) on `dc`.
+  void copyTo(HDC dc, int x, int y) const;
 
   // The colour of a device pixel, 0x00RRGGBB.
   std::uint32_t pixel(int x, int y) const;

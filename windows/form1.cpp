@@ -1,10 +1,11 @@
 #include "windows/form1.h"
 
-#include <algorithm>
 #include <optional>
 
 #include "core/tile_sets.h"
 #include "windows/dpi.h"
+#include "windows/text.h"
+#include "windows/translations/translations.h"
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
@@ -50,6 +51,7 @@ RECT workArea(HMONITOR monitor) {
 
 int width(const RECT& r) { return r.right - r.left; }
 int height(const RECT& r) { return r.bottom - r.top; }
+kit::Rect rect(const RECT& r) { return {r.left, r.top, width(r), height(r)}; }
 
 // The game's number of the button of a mouse message: left, right and
 // middle are 1, 2 and 4; and the buttons held after it.
@@ -118,20 +120,21 @@ int grey(std::uint32_t rgb) {
 
 }  // namespace
 
-Form1::Form1(Game& game, HINSTANCE instance) : game_(game), front_(game) {
+Form1::Form1(Game& game, HINSTANCE instance) : game_(game), front_(game), window_(game) {
   registerClass(instance, &Form1::windowProc);
-  hwnd_ = CreateWindowExW(kExStyle, kClassName, L"Klandor", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+  const std::wstring title = wide(translated("klandor::ui::Form1", "Klandor", "the game's name"));
+  hwnd_ = CreateWindowExW(kExStyle, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                           CW_USEDEFAULT, nullptr, menus_.handle(), instance, this);
   onAbout = [this] { mnuAbout_Click(); };
-  secondStarts_ = game_.secondStarts;
   dpi_ = windowDpi(hwnd_);
-  sync();  // the first sync lays the board out and sizes the window
+  sync();  // the first sync lays the board out
+  fitToBoard();
   // The window opens centred on the screen's work area.
   RECT outer;
   GetWindowRect(hwnd_, &outer);
-  const RECT room = workArea(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY));
-  SetWindowPos(hwnd_, nullptr, room.left + (width(room) - width(outer)) / 2,
-               room.top + (height(room) - height(outer)) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const kit::Rect room = rect(workArea(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY)));
+  const kit::Rect centred = kit::recentre(room, width(outer), height(outer), room);
+  SetWindowPos(hwnd_, nullptr, centred.x, centred.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Form1::~Form1() {
@@ -214,6 +217,7 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, width(*suggested), height(*suggested),
                    SWP_NOZORDER | SWP_NOACTIVATE);
       relayout();
+      fitToBoard();
       return 0;
     }
     case WM_DESTROY:
@@ -266,7 +270,14 @@ void Form1::take(kit::Outcome outcome) {
 }
 
 bool Form1::translateAccelerator(MSG& message) {
-  return hwnd_ != nullptr && TranslateAcceleratorW(hwnd_, menus_.accelerators(), &message) != 0;
+  // Not the keys of a dialog standing over the disabled window.
+  if (hwnd_ == nullptr || !IsWindowEnabled(hwnd_) || GetAncestor(message.hwnd, GA_ROOT) != hwnd_) return false;
+  return TranslateAcceleratorW(hwnd_, menus_.accelerators(), &message) != 0;
+}
+
+void Form1::customFieldOk(int across, int down, int totalmines) {
+  game_.customFieldOk(across, down, totalmines);
+  sync();
 }
 
 void Form1::command(Menu item) {
@@ -316,14 +327,13 @@ void Form1::sync() {
   syncBoard();
   menus_.sync(game_.menu);
   DrawMenuBar(hwnd_);
-  // The timer runs while the game's clock does, from a fresh second at each
-  // start; a game won at its first release starts and stops it at once.
-  if (!game_.secondEnabled) {
+  const kit::WindowState::Sync follow = window_.sync();
+  if (!follow.timerRuns) {
     KillTimer(hwnd_, kSecondTimer);
-  } else if (game_.secondStarts != secondStarts_) {
+  } else if (follow.timerRestarts) {
     SetTimer(hwnd_, kSecondTimer, 1000, nullptr);
   }
-  secondStarts_ = game_.secondStarts;
+  if (follow.refit) fitToBoard();
 }
 
 void Form1::syncBoard() {
@@ -343,7 +353,6 @@ void Form1::relayout() {
   const kit::Layout& layout = front_.layout();
   buffer_.reset(layout.clientWidth(), layout.clientHeight(), scaleFor(dpi_));
   compose(layout.client());
-  fitToBoard();
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
@@ -360,31 +369,25 @@ RECT Form1::device(const kit::Rect& r) const {
 }
 
 void Form1::fitToBoard() {
-  // The board decides the window's size; a board of another size grows or
-  // shrinks the window about its centre, never past the work area's edges.
+  // The board and the scale decide the window's size; the player can't
+  // resize it.
   const int scale = buffer_.scale();
   const int clientWidth = buffer_.width() * scale, clientHeight = buffer_.height() * scale;
   const RECT wanted = outerRect(clientWidth, clientHeight, kStyle, kExStyle, true, dpi_);
-  RECT now;
-  GetWindowRect(hwnd_, &now);
-  const RECT room = workArea(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST));
-  int w = width(wanted), h = height(wanted);
-  auto place = [&] {
-    int left = now.left + (width(now) - w) / 2, top = now.top + (height(now) - h) / 2;
-    left = std::max(static_cast<int>(room.left), std::min(left, static_cast<int>(room.right) - w));
-    top = std::max(static_cast<int>(room.top), std::min(top, static_cast<int>(room.bottom) - h));
-    SetWindowPos(hwnd_, nullptr, left, top, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT before;
+  GetWindowRect(hwnd_, &before);
+  const kit::Rect room = rect(workArea(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST)));
+  auto place = [&](int w, int h) {
+    const kit::Rect r = kit::recentre(rect(before), w, h, room);
+    SetWindowPos(hwnd_, nullptr, r.x, r.y, r.w, r.h, SWP_NOZORDER | SWP_NOACTIVATE);
   };
-  place();
+  place(width(wanted), height(wanted));
   // A menu bar too long for a narrow window wraps onto a second line and
   // takes that line from the client area: the window grows by it.
   RECT client;
   GetClientRect(hwnd_, &client);
-  if (client.bottom != clientHeight || client.right != clientWidth) {
-    w += clientWidth - client.right;
-    h += clientHeight - client.bottom;
-    place();
-  }
+  if (client.bottom != clientHeight || client.right != clientWidth)
+    place(width(wanted) + clientWidth - client.right, height(wanted) + clientHeight - client.bottom);
 }
 
 void Form1::paint() {
@@ -408,11 +411,13 @@ void Form1::paint() {
 }
 
 void Form1::mnuAbout_Click() {
-  MessageBoxW(hwnd_,
-              L"Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many "
-              L"mines touch each cell, the right button plants a flag, and the fastest time of each level is kept "
-              L"with its holder's name. Written by the Klandor developers.",
-              L"About Klandor", MB_OK | MB_ICONINFORMATION);
+  constexpr char kContext[] = "klandor::ui::Form1";
+  const std::wstring text = wide(translated(
+      kContext,
+      "Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch "
+      "each cell, the right button plants a flag, and the fastest time of each level is kept with its holder's name. "
+      "Written by the Klandor developers."));
+  MessageBoxW(hwnd_, text.c_str(), wide(translated(kContext, "About Klandor")).c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
 }  // namespace klandor::win

@@ -10,6 +10,7 @@
 
 #include "core/game.h"
 #include "kit/front.h"
+#include "kit/window.h"
 #include "windows/back_buffer.h"
 #include "windows/menu_bar.h"
 
@@ -34,8 +35,11 @@ class Form1 {
   // Brings the window up to the game after the game changed.
   void sync();
 
-  // Hands a message of the thread's loop to the menu's shortcut keys;
-  // true when it was one of them.
+  // The Custom Field's OK: a new Custom board of this size.
+  void customFieldOk(int across, int down, int totalmines);
+
+  // Hands a message of the thread's loop to the menu's shortcut keys while
+  // the window takes input; true when it was one of them.
   bool translateAccelerator(MSG& message);
 
   // What the client area shows now, for tests.
@@ -57,13 +61,15 @@ class Form1 {
   // window syncs, after anything else it took only the board.
   void take(kit::Outcome outcome);
 
-  // The board brought up to the game: a new board or density composes a
-  // fresh bitmap whole and sizes the window to it; otherwise the areas that
-  // changed are composed and their dirty rectangle repainted.
+  // The board brought up to the game: a new board composes a fresh bitmap
+  // whole; otherwise the areas that changed are composed and their dirty
+  // rectangle repainted.
   void syncBoard();
+  // A fresh bitmap at the window's scale, composed whole.
   void relayout();
   void compose(const kit::Rect& area);
   RECT device(const kit::Rect& r) const;
+  // The window's size follows the board's and the scale, about its centre.
   void fitToBoard();
   void paint();
 
@@ -71,9 +77,9 @@ class Form1 {
   kit::Front front_;
   HWND hwnd_ = nullptr;
   MenuBar menus_;
+  kit::WindowState window_;
   BackBuffer buffer_;
   UINT dpi_ = 96;
-  unsigned secondStarts_ = 0;
   bool releasing_ = false;  // the window lets the mouse go itself
 };
 

@@ -1,13 +1,15 @@
-// Klandor for Windows: starts the game on Beginner with the colour tiles.
-// It takes no arguments.
+// Klandor for Windows: starts the game on Beginner with the colour tiles,
+// in the player's language. It takes no arguments.
 #include "windows/win32.h"
 
 #include "core/game.h"
 #include "core/module1.h"
 #include "core/random.h"
 #include "windows/form1.h"
+#include "windows/translations/translations.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*arguments*/, int show) {
+  klandor::win::useLanguage(klandor::win::userLanguage());
   klandor::Module1 settings;
   klandor::StdRandom random;
   klandor::Game game(settings, random, klandor::systemSeedClock());

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "windows/text.h"
+#include "windows/translations/translations.h"
 
 namespace klandor::win {
 
@@ -40,7 +41,7 @@ MenuBar::MenuBar() {
       AppendMenuW(parent, MF_SEPARATOR, 0, nullptr);
       continue;
     }
-    std::wstring caption = wide(d.caption);
+    std::wstring caption = wide(translated(kMenuContext, d.caption));
     if (opensMenu(d.item)) {  // a menu of the bar or a submenu
       menus[slot] = CreatePopupMenu();
       AppendMenuW(parent, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(menus[slot]), caption.c_str());

@@ -1,6 +1,6 @@
 #pragma once
 // The main window's menu bar, built from the game's menu table: captions
-// with their access keys, separators, the Tile Set submenu, the shortcut
+// in the player's language with their access keys, separators, the Tile Set submenu, the shortcut
 // keys as an accelerator table; the check marks and enabled state follow
 // the game's.
 

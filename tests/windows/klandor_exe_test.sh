@@ -29,9 +29,13 @@ game=$!
 trap 'kill "$game" 2>/dev/null || true' EXIT
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Klandor$' | head -n 1) || fail "no window"
 eval "$(xdotool getwindowgeometry --shell "$window")"
-# The display's window holds the menu bar and the client area below it.
-[ "$WIDTH" -eq "$width" ] || fail "the window is $WIDTH pixels wide, the client area $width"
-left=$X top=$((Y + HEIGHT - height))
+# The display's window holds the client area at its bottom, inside a border
+# as wide at the bottom as at the sides (none where a window manager draws
+# the frame), with the caption and menu bar above it.
+border=$(( (WIDTH - width) / 2 ))
+[ "$border" -ge 0 ] && [ "$((WIDTH - 2 * border))" -eq "$width" ] ||
+  fail "a window $WIDTH pixels wide can't hold a client area $width pixels wide"
+left=$((X + border)) top=$((Y + HEIGHT - border - height))
 
 # The client area, or a part W x H at (x, y) of it, on the screen now.
 shot() { # NAME [W H x y]

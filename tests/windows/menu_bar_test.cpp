@@ -6,6 +6,7 @@
 #include <string>
 
 #include "windows/text.h"
+#include "windows/translations/translations.h"
 
 namespace klandor::win {
 namespace {
@@ -52,6 +53,24 @@ TEST(MenuBarTest, EveryItemAtItsPlaceWithItsCaptionStateAndShortcut) {
   }
   EXPECT_EQ(GetMenuItemCount(bar.handle()), menusOfTheBar);
   EXPECT_FALSE(MenuBar::item(MenuBar::command(Menu::mnuAbout) + 1));
+  DestroyMenu(bar.handle());
+}
+
+TEST(MenuBarTest, CaptionsInThePlayersLanguage) {
+  useLanguage("de");
+  MenuBar bar;
+  for (const Menu item : {Menu::mnuGame, Menu::mnuTileDice, Menu::mnuExit}) {
+    const std::wstring german = wide(translated(kMenuContext, design(item).caption));
+    ASSERT_NE(german, wide(design(item).caption));
+    wchar_t text[64] = {};
+    if (opensMenu(item)) {
+      GetMenuStringW(bar.parentOf(item), 0, text, 64, MF_BYPOSITION);
+    } else {
+      GetMenuStringW(bar.parentOf(item), MenuBar::command(item), text, 64, MF_BYCOMMAND);
+    }
+    EXPECT_EQ(text, german);
+  }
+  useLanguage("");
   DestroyMenu(bar.handle());
 }
 
