@@ -1,13 +1,6 @@
 #include "records/best_file.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -43,7 +36,7 @@ std::string nameField(std::string_view utf8Name) {
   return (latin1Text(utf8Name) + std::string(kNameWidth, ' ')).substr(0, kNameWidth);
 }
 
-std::filesystem::path directoryOf(const std::filesystem::path& path) {
+std::filesystem::path folderOf(const std::filesystem::path& path) {
   return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
 }
 
@@ -51,7 +44,7 @@ std::filesystem::path directoryOf(const std::filesystem::path& path) {
 // case included. Empty when the directory cannot be listed.
 std::optional<bool> listed(const std::filesystem::path& path) {
   std::error_code ec;
-  std::filesystem::directory_iterator it(directoryOf(path), ec);
+  std::filesystem::directory_iterator it(folderOf(path), ec);
   if (ec) return ec == std::errc::no_such_file_or_directory ? std::optional(false) : std::nullopt;
   for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
     if (it->path().filename() == path.filename()) return true;
@@ -64,88 +57,76 @@ bool present(const std::filesystem::path& path) {
   return listed(path).value_or(std::filesystem::exists(path, ec));
 }
 
-// The first line of a regular file up to its first CR, or nothing when the
-// file cannot be read or the line is empty. Opened without blocking, so a
-// pipe in the file's place cannot stall the game.
-std::optional<std::string> firstLine(const std::filesystem::path& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) return std::nullopt;
-  struct stat info {};
-  std::string line;
-  bool sound = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-  char buffer[512];
-  while (sound && line.size() < kReadLimit && line.find('\r') == std::string::npos) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      sound = n == 0;
-      break;
-    }
-    line.append(buffer, static_cast<std::size_t>(n));
-  }
-  ::close(fd);
-  line = line.substr(0, std::min(line.find('\r'), kReadLimit));
-  if (!sound || line.empty()) return std::nullopt;
-  return line;
-}
+// The temporary files of a save are named as no person would name a file:
+// a dot, the target's name, the game's mark and six random letters or
+// digits.
+constexpr std::string_view kTempMark = ".klandor-tmp.";
+constexpr std::size_t kTempRandom = 6;
 
-// The temporary files are named after the best-times file, a dot and six
-// letters or digits that createTemp puts in place of the X's.
-constexpr std::string_view kTempSuffix = ".XXXXXX";
+// What the names of the temporary files beside target begin with.
+std::string tempPrefix(const std::filesystem::path& target) {
+  std::string prefix = ".";
+  prefix += displayName(target.filename());
+  prefix += kTempMark;
+  return prefix;
+}
 
 bool isAsciiAlnum(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-bool isTempName(std::string_view name, std::string_view target) {
-  if (name.size() != target.size() + kTempSuffix.size() || !name.starts_with(target)) return false;
-  name.remove_prefix(target.size());
-  return name.front() == '.' && std::all_of(name.begin() + 1, name.end(), isAsciiAlnum);
+bool isTempName(std::string_view name, std::string_view prefix) {
+  return name.size() == prefix.size() + kTempRandom && name.starts_with(prefix) &&
+         std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(), isAsciiAlnum);
 }
 
-// A temporary file beside the best-times file; removed again unless it
-// has been renamed into place.
+// Where a save puts the line: the file itself, or the file that a link in
+// its place leads to.
+std::filesystem::path targetOf(const std::filesystem::path& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_symlink(path, ec)) return path;
+  std::filesystem::path target = std::filesystem::canonical(path, ec);
+  return ec ? path : target;
+}
+
+// A temporary file beside the target, with the target's permission bits;
+// removed again unless it has been put in the target's place.
 class TempFile {
  public:
-  TempFile(FileWriter& writer, const std::filesystem::path& target)
-      : writer_(writer),
-        name_(target.string() + std::string(kTempSuffix)),
-        fd_(writer.createTemp(name_)),
-        created_(fd_ >= 0) {}
+  TempFile(PlatformFiles& files, const std::filesystem::path& target) : files_(files), target_(target) {
+    std::filesystem::path prefix = folderOf(target) / ".";
+    prefix += target.filename();
+    prefix += kTempMark;
+    error_ = files_.createTemp(prefix, file_, name_);
+    open_ = !error_;
+    if (open_) error_ = files_.copyPermissions(target, file_);
+  }
   TempFile(const TempFile&) = delete;
   TempFile& operator=(const TempFile&) = delete;
   ~TempFile() {
-    if (fd_ >= 0) writer_.close(fd_);
-    if (created_ && !placed_) writer_.unlink(name_);
+    if (open_) files_.close(file_);
+    if (!name_.empty() && !placed_) files_.remove(name_);
   }
 
-  bool created() const { return created_; }
-
-  bool write(std::string_view bytes) {
-    while (!bytes.empty()) {
-      const ssize_t n = writer_.write(fd_, bytes.data(), bytes.size());
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) {
-        if (n == 0) errno = EIO;
-        return false;
-      }
-      bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-  }
-
-  bool sync() { return writer_.fsync(fd_) == 0; }
-
-  bool close() { return writer_.close(std::exchange(fd_, -1)) == 0; }
-
-  bool renameTo(const std::filesystem::path& target) {
-    placed_ = writer_.rename(name_, target.string()) == 0;
-    return placed_;
+  // Writes, syncs and closes the file and puts it in the target's place:
+  // the first failure, or nothing.
+  FileOutcome place(std::string_view bytes) {
+    if (error_) return error_;
+    FileOutcome error = files_.write(file_, bytes);
+    if (!error) error = files_.sync(file_);
+    open_ = false;
+    const FileOutcome closed = files_.close(file_);
+    if (!error) error = closed;
+    if (!error) error = files_.replace(name_, target_);
+    placed_ = !error;
+    return error;
   }
 
  private:
-  FileWriter& writer_;
-  std::string name_;
-  int fd_;
-  bool created_;
+  PlatformFiles& files_;
+  std::filesystem::path target_;
+  std::filesystem::path name_;
+  FileHandle file_{};
+  FileOutcome error_;
+  bool open_ = false;
   bool placed_ = false;
 };
 
@@ -154,33 +135,34 @@ constexpr std::chrono::milliseconds kLongestPause{16};
 
 }  // namespace
 
-// The exclusive lock that every write of the file is made under: flock on
-// the lock file beside it, which is made once and never removed (the
-// best-times file itself is replaced by rename, so it cannot carry the
-// lock). Closing the lock file releases the lock.
+// The exclusive lock that every write of the file is made under, on the
+// lock file beside it, which is made once and never removed (the
+// best-times file itself is replaced, so it cannot carry the lock).
+// Closing the lock file releases the lock.
 class BestFile::Lock {
  public:
-  explicit Lock(const BestFile& file) : writer_(file.writer_) {
-    std::error_code ignored;  // a missing directory shows as the failure below
-    std::filesystem::create_directories(file.path_.parent_path(), ignored);
+  Lock(const BestFile& file, std::chrono::milliseconds wait) : files_(file.files_) {
+    if (file.path_.empty()) {
+      failure_ = WriteFailure{kHomeVariable, true};
+      return;
+    }
+    std::error_code ignored;  // a missing folder shows as the failure below
+    std::filesystem::create_directories(folderOf(file.path_), ignored);
     const std::filesystem::path name = file.lockPath();
-    fd_ = writer_.openLock(name.string());
-    if (fd_ < 0) {
-      failure_ = file.failure(name, errno);
+    if (const FileOutcome error = files_.openLock(name, handle_)) {
+      failure_ = file.failure(name, *error);
       return;
     }
     // Another window holds it only while it writes one line; waiting
     // longer means it is stuck, and the game must not freeze with it.
-    const auto deadline = std::chrono::steady_clock::now() + file.lockWait_;
+    const auto deadline = std::chrono::steady_clock::now() + wait;
     std::chrono::milliseconds pause{1};
-    while (writer_.flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-      const int error = errno;
-      if (error == EINTR) continue;
+    while (const FileOutcome error = files_.tryLock(handle_)) {
       const auto now = std::chrono::steady_clock::now();
-      if (error != EWOULDBLOCK || now >= deadline) {
-        failure_ = error == EWOULDBLOCK ? WriteFailure{name.string() + ": in use by another window of the game"}
-                                        : file.failure(name, error);
-        writer_.close(std::exchange(fd_, -1));
+      if (!error->busy || now >= deadline) {
+        failure_ = error->busy ? WriteFailure{displayName(name) + ": in use by another window of the game"}
+                               : file.failure(name, *error);
+        files_.close(handle_);
         return;
       }
       std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(pause, deadline - now));
@@ -190,16 +172,24 @@ class BestFile::Lock {
   Lock(const Lock&) = delete;
   Lock& operator=(const Lock&) = delete;
   ~Lock() {
-    if (fd_ >= 0) writer_.close(fd_);
+    if (!failure_) files_.close(handle_);
   }
 
-  bool held() const { return !failure_; }
+  // Why the file cannot be written now, or nothing.
   const WriteResult& failure() const { return failure_; }
 
  private:
-  FileWriter& writer_;
-  int fd_ = -1;
+  PlatformFiles& files_;
+  FileHandle handle_{};
   WriteResult failure_;
+};
+
+// What the file holds now. The line is the default one when the file is
+// absent or cannot be read.
+struct BestFile::Stored {
+  bool absent = false;
+  std::string line;
+  FileOutcome unreadable;
 };
 
 std::string defaultLine() { return quoted(kDefaultContent); }
@@ -213,96 +203,145 @@ double storedTime(std::string_view bestline, int level) {
   return leadingNumber(field(bestline, timeOffset(level), kTimeWidth));
 }
 
-bool beats(std::string_view bestline, int level, int seconds) { return seconds < storedTime(bestline, level); }
+bool beats(std::string_view bestline, int level, int seconds) {
+  const double stored = storedTime(bestline, level);
+  return seconds < (stored < 1 ? 999 : stored);
+}
 
-std::string recordLine(std::string_view bestline, int level, int seconds, std::string_view utf8Name) {
+namespace {
+
+std::string withRecord(std::string_view bestline, int level, int seconds, std::string_view name) {
   std::string line(bestline.substr(0, kLineLength));
   line.resize(kLineLength, ' ');
   line.replace(timeOffset(level), kTimeWidth, timeField(seconds));
-  line.replace(nameOffset(level), kNameWidth, nameField(utf8Name));
+  line.replace(nameOffset(level), kNameWidth, name);
   line.front() = kQuote;
   line.back() = kQuote;
   return line;
 }
 
-BestFile::BestFile(std::filesystem::path path, FileWriter& writer, std::chrono::milliseconds lockWait)
-    : path_(std::move(path)), writer_(writer), lockWait_(lockWait) {}
+}  // namespace
 
-std::filesystem::path BestFile::lockPath() const { return path_.string() + ".lock"; }
-
-std::string BestFile::load() {
-  if (std::optional<std::string> line = stored()) return *line;
-  // Made under the lock, unless another window made it meanwhile. Nothing
-  // is lost when the default line cannot be saved: the next load tries
-  // again.
-  const Lock lock(*this);
-  if (!lock.held()) return defaultLine();
-  if (std::optional<std::string> line = stored()) return *line;
-  replace(defaultLine() + "\r\n");
-  return defaultLine();
+std::string recordLine(std::string_view bestline, int level, int seconds, std::string_view utf8Name) {
+  return withRecord(bestline, level, seconds, nameField(utf8Name));
 }
 
-std::optional<std::string> BestFile::stored() const {
-  if (unsaved_) return unsaved_;
-  if (!present(path_)) return std::nullopt;
-  return firstLine(path_).value_or(defaultLine());
+std::filesystem::path bestTimesPath(const Environment& environment) {
+  const std::filesystem::path folder = gameDataFolder(environment);
+  return folder.empty() ? folder : folder / kFileName;
+}
+
+BestFile::BestFile(std::filesystem::path path, PlatformFiles& files, std::chrono::milliseconds lockWait)
+    : path_(std::move(path)), files_(files), lockWait_(lockWait) {}
+
+std::filesystem::path BestFile::lockPath() const {
+  std::filesystem::path name = path_;
+  return name += ".lock";
+}
+
+std::string BestFile::load() {
+  Stored now = stored();
+  if (now.absent && !path_.empty()) {
+    // Made under the lock, unless another window made it meanwhile. A load
+    // never waits: while another window saves, it goes on with the default
+    // line, and the next load makes the file.
+    const Lock lock(*this, std::chrono::milliseconds::zero());
+    if (!lock.failure()) {
+      now = stored();
+      if (now.absent) replace(defaultLine() + "\r\n");
+    }
+  }
+  return withPending(now.line);
+}
+
+BestFile::Stored BestFile::stored() const {
+  if (path_.empty() || !present(path_)) return {true, defaultLine(), {}};
+  FileHandle file{};
+  FileOutcome error = files_.openToRead(path_, file);
+  std::string bytes;
+  if (!error) {
+    error = files_.read(file, kReadLimit, bytes);
+    files_.close(file);
+  }
+  if (error) return {false, defaultLine(), error};
+  const std::string line = bytes.substr(0, bytes.find('\r'));
+  return {false, line.empty() ? defaultLine() : line, {}};
+}
+
+std::string BestFile::withPending(std::string line) const {
+  for (int level = 1; level <= 3; ++level) {
+    const std::optional<Record>& record = pending_[level - 1];
+    if (record && beats(line, level, record->seconds)) line = withRecord(line, level, record->seconds, record->name);
+  }
+  return line;
+}
+
+WriteResult BestFile::blocked(const Lock& lock, const Stored& now) const {
+  if (lock.failure()) return lock.failure();
+  if (now.unreadable) return failure(path_, *now.unreadable);
+  return std::nullopt;
 }
 
 WriteResult BestFile::storeRecord(std::string& bestline, int level, int seconds, std::string_view utf8Name) {
-  const Lock lock(*this);
-  if (lock.held()) bestline = stored().value_or(defaultLine());
-  if (!beats(bestline, level, seconds)) return std::nullopt;  // another window stored a faster time
-  bestline = recordLine(bestline, level, seconds, utf8Name);
-  return save(bestline, lock);
+  const Lock lock(*this, lockWait_);
+  const Stored now = stored();  // the file is replaced in one step: sound without the lock too
+  for (int l = 1; l <= 3; ++l) {
+    std::optional<Record>& record = pending_[l - 1];
+    if (record && !beats(now.line, l, record->seconds)) record.reset();  // the file holds a faster time now
+  }
+  if (beats(withPending(now.line), level, seconds)) pending_[level - 1] = Record{seconds, nameField(utf8Name)};
+  bestline = withPending(now.line);
+  if (std::none_of(std::begin(pending_), std::end(pending_), [](const auto& r) { return r.has_value(); })) {
+    return std::nullopt;  // another window stored a faster time
+  }
+  WriteResult result = blocked(lock, now);
+  if (!result) result = replace(bestline + "\r\n");
+  if (!result) std::fill(std::begin(pending_), std::end(pending_), std::nullopt);
+  return result;
 }
 
 WriteResult BestFile::reset(std::string& bestline) {
-  const Lock lock(*this);
-  bestline = defaultLine();
-  return save(bestline, lock);
-}
-
-WriteResult BestFile::save(const std::string& line, const Lock& lock) {
-  WriteResult result = lock.held() ? replace(line + "\r\n") : lock.failure();
+  const Lock lock(*this, lockWait_);
+  const Stored now = stored();
+  // Without a place for the file, the records of this run are all there is.
+  WriteResult result = path_.empty() ? std::nullopt : blocked(lock, now);
+  if (!result && !path_.empty()) result = replace(defaultLine() + "\r\n");
   if (result) {
-    unsaved_ = line;
-  } else {
-    unsaved_.reset();
+    bestline = withPending(now.line);
+    return result;
   }
-  return result;
+  std::fill(std::begin(pending_), std::end(pending_), std::nullopt);
+  bestline = defaultLine();
+  return std::nullopt;
 }
 
 // Called under the lock only, when no other save can be under way.
 WriteResult BestFile::replace(std::string_view bytes) {
-  removeLeftovers();
-  TempFile temp(writer_, path_);
-  if (!temp.created() || !temp.write(bytes) || !temp.sync() || !temp.close() || !temp.renameTo(path_)) {
-    return failure(path_, errno);
-  }
-  // The rename lasts only once the directory is on disk too. A file system
-  // that cannot sync a directory says so with EINVAL or ENOTSUP.
-  const int dir = writer_.openDirectory(directoryOf(path_).string());
-  if (dir < 0) return failure(path_, errno);
-  int error = 0;
-  if (writer_.fsync(dir) != 0 && errno != EINVAL && errno != ENOTSUP) error = errno;
-  if (writer_.close(dir) != 0 && error == 0) error = errno;
-  if (error != 0) return failure(path_, error);
+  const std::filesystem::path target = targetOf(path_);
+  const std::filesystem::path folder = folderOf(target);
+  removeLeftovers(folder, tempPrefix(target));
+  TempFile temp(files_, target);
+  FileOutcome error = temp.place(bytes);
+  if (!error) error = files_.syncFolder(folder);
+  if (error) return failure(path_, *error);
   return std::nullopt;
 }
 
 // The temporary files of saves that were cut short before their rename, by
-// a kill or a power cut.
-void BestFile::removeLeftovers() {
-  const std::string target = path_.filename().string();
+// a kill or a power cut: only files of the game's own name for them, owned
+// by the player, never a link.
+void BestFile::removeLeftovers(const std::filesystem::path& folder, const std::string& prefix) {
   std::error_code ec;
-  std::filesystem::directory_iterator it(directoryOf(path_), ec);
+  std::filesystem::directory_iterator it(folder, ec);
   for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-    if (isTempName(it->path().filename().string(), target)) writer_.unlink(it->path().string());
+    if (isTempName(displayName(it->path().filename()), prefix) && files_.isOwnFile(it->path())) {
+      files_.remove(it->path());
+    }
   }
 }
 
-WriteResult BestFile::failure(const std::filesystem::path& name, int error) const {
-  return WriteFailure{name.string() + ": " + std::generic_category().message(error)};
+WriteFailure BestFile::failure(const std::filesystem::path& name, const FileError& error) const {
+  return WriteFailure{displayName(name) + ": " + error.reason};
 }
 
 }  // namespace klandor

@@ -7,13 +7,21 @@
 // from the opening quote at position 1.
 //
 // The file is never written in place: the new line goes to a temporary
-// file in the same directory, which is synced and renamed over the old one,
-// so the file holds either the old line or the new one whatever happens.
+// file in the same folder, which is synced and renamed over the old one, so
+// the file holds either the old line or the new one whatever happens. A
+// link in the file's place is written through: its target is replaced, in
+// the target's folder, with its permission bits kept.
 //
 // Several windows of the game may share the file. Every write happens under
-// an exclusive flock on a lock file beside it (minebs.txt.lock, never
+// an exclusive lock on a lock file beside it (minebs.txt.lock, never
 // removed), and a record is built on what the file holds at that moment, so
 // one window never undoes what another stored.
+//
+// A record that could not be saved (a failed write, a lock held too long, a
+// file that exists but cannot be read) is kept pending for the rest of the
+// run: every read is the file as it is now with the pending records put in
+// wherever they still beat it, and the next save puts them in the file. A
+// file that exists but cannot be read is never replaced.
 
 #include <chrono>
 #include <filesystem>
@@ -21,7 +29,7 @@
 #include <string>
 #include <string_view>
 
-#include "records/file_writer.h"
+#include "records/platform_files.h"
 
 namespace klandor {
 
@@ -44,58 +52,78 @@ std::string_view field(std::string_view bestline, std::size_t offset, std::size_
 // The stored time of level 1..3, read with the leading-number conversion.
 double storedTime(std::string_view bestline, int level);
 
-// Whether seconds is a record at level 1..3: strictly below the stored time.
+// Whether seconds is a record at level 1..3: strictly below the stored
+// time. No game lasts under a second, so a stored time below 1 (a field
+// without digits, a file of other bytes) counts as no record, 999.
 bool beats(std::string_view bestline, int level, int seconds);
 
 // How long a save waits for another window to finish its own.
 inline constexpr std::chrono::milliseconds kLockWait{2000};
 
-// A failed replacement of the file, named with the system's reason.
+// A failed save, named with the system's reason; or, when noPlace, the
+// variable of the environment that names no place for the file.
 struct WriteFailure {
   std::string message;
+  bool noPlace = false;
 };
 using WriteResult = std::optional<WriteFailure>;  // empty when saved
 
+// Where the best-times file lives: minebs.txt in the game's own folder of
+// the player's data; empty when the environment names none.
+std::filesystem::path bestTimesPath(const Environment& environment = systemEnvironment());
+
 class BestFile {
  public:
-  explicit BestFile(std::filesystem::path path, FileWriter& writer = posixFileWriter(),
+  // An empty path: the game has no place for the file, and plays with the
+  // default line and what this run stores.
+  explicit BestFile(std::filesystem::path path, PlatformFiles& files = platformFiles(),
                     std::chrono::milliseconds lockWait = kLockWait);
 
   const std::filesystem::path& path() const { return path_; }
   std::filesystem::path lockPath() const;
 
-  // scoreload, and the fresh read at a win: the line bestline is to hold. A
-  // file that is absent (no entry of exactly this name) is created with its
-  // directory and the default line. A present file gives its first line up
-  // to the first CR; one that is empty, unreadable or not a regular file
-  // counts as the default line and is left alone. A line that could not be
-  // saved earlier in this run is given instead of the file's.
+  // scoreload, and the fresh read at a win: the line bestline is to hold,
+  // the file's with the pending records. A present file gives its first
+  // line up to the first CR; an empty one, or one that cannot be read,
+  // counts as the default line and is left alone. A file that is absent (no
+  // entry of exactly this name) is created with its folder and the default
+  // line, unless another window holds the lock: a load never waits.
   std::string load();
 
-  // Under the lock: when seconds still beats the time the file holds now,
-  // puts time and name in the fields of level 1..3 of that line and saves
-  // it. bestline holds the file's line afterwards, with the record when it
-  // was one, also when it could not be saved. When the lock cannot be had,
-  // the record is built on bestline and kept in memory only.
+  // Under the lock: when seconds beats the line the file holds now (with
+  // the pending records), puts time and name in the fields of level 1..3
+  // and saves that line. bestline holds it afterwards, also when it could
+  // not be saved; the records then stay pending.
   WriteResult storeRecord(std::string& bestline, int level, int seconds, std::string_view utf8Name);
 
-  // Saves the default line under the lock and puts it in bestline.
+  // Saves the default line under the lock, drops the pending records and
+  // puts it in bestline. One that fails is not tried again: bestline holds
+  // what the file does.
   WriteResult reset(std::string& bestline);
 
  private:
   class Lock;
+  struct Stored;
+  struct Record {
+    int seconds = 0;
+    std::string name;  // the name field
+  };
 
-  // What the file holds now, or nothing when it is absent.
-  std::optional<std::string> stored() const;
-  WriteResult save(const std::string& line, const Lock& lock);
+  // What the file holds now, read afresh.
+  Stored stored() const;
+  // The line with each pending record put in where it still beats it.
+  std::string withPending(std::string line) const;
+  // Why the file cannot take a line now: the lock not had, or the file
+  // not read.
+  WriteResult blocked(const Lock& lock, const Stored& now) const;
   WriteResult replace(std::string_view bytes);
-  void removeLeftovers();
-  WriteResult failure(const std::filesystem::path& name, int error) const;
+  void removeLeftovers(const std::filesystem::path& folder, const std::string& prefix);
+  WriteFailure failure(const std::filesystem::path& name, const FileError& error) const;
 
   std::filesystem::path path_;
-  FileWriter& writer_;
+  PlatformFiles& files_;
   std::chrono::milliseconds lockWait_;
-  std::optional<std::string> unsaved_;
+  std::optional<Record> pending_[3];  // by level
 };
 
 // The new line of a record: the 35 characters of bestline (a shorter line

@@ -32,7 +32,7 @@ void RecordEntry::resetScores(Module1& settings) { report(file_.reset(settings.b
 void RecordEntry::report(const WriteResult& result) {
   if (!result || warned_) return;
   warned_ = true;
-  prompts_.warn(kSaveFailedTitle, kSaveFailedMessage, result->message);
+  prompts_.warn(kSaveFailedTitle, result->noPlace ? kNoPlaceMessage : kSaveFailedMessage, result->message);
 }
 
 }  // namespace klandor

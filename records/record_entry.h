@@ -1,8 +1,8 @@
 #pragma once
 // The best-times side of the game: scoreload at every load, the record
 // entry after a win at a fixed level, and the reset of the Best Times
-// dialog. A line that cannot be saved stays in memory for the rest of the
-// run, and the player is told the first time that happens.
+// dialog. A record that cannot be saved stays pending for the rest of the
+// run (see BestFile), and the player is told the first time a save fails.
 
 #include <functional>
 #include <optional>
@@ -45,5 +45,8 @@ inline constexpr char kSaveFailedTitle[] = KLANDOR_TR_NOOP("Prompts", "Best Time
 // "%1" is the system's reason.
 inline constexpr char kSaveFailedMessage[] =
     KLANDOR_TR_NOOP("Prompts", "The best times could not be saved.\n\n%1\n\nThey are kept until the game is closed.");
+// "%1" is the variable of the environment that names no folder (HOME).
+inline constexpr char kNoPlaceMessage[] = KLANDOR_TR_NOOP(
+    "Prompts", "The best times could not be saved: no folder for them is set (%1).\n\nThey are kept until the game is closed.");
 
 }  // namespace klandor

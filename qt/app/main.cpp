@@ -3,10 +3,10 @@
 // user's data folder.
 #include <QApplication>
 
-#include "qt/dialogs/best_times_path.h"
 #include "qt/dialogs/qt_prompts.h"
 #include "qt/translations/language.h"
 #include "qt/ui/session.h"
+#include "records/best_file.h"
 
 int main(int argc, char* argv[]) {
   // Whole scale factors only: every picture pixel becomes a square block.

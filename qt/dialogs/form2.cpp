@@ -74,6 +74,7 @@ void Form2::Reset_Click() {
     setCaption(i + 3, "MrNobody");
   }
   records_.resetScores(settings_);
+  showBest();  // the table still held, when the file could not take the default line
 }
 
 // Each level's time field and " seconds", then its name field, as bestline

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QInputDialog>
-#include <QMessageBox>
 
 #include "qt/translations/language.h"
 
@@ -25,10 +24,16 @@ std::string QtPrompts::inputBox(const std::string& prompt, const std::string& ti
   return ok ? reply.toStdString() : std::string();
 }
 
+std::unique_ptr<QMessageBox> confirmBox(const std::string& message, const std::string& title, QWidget* parent) {
+  auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, text(title), text(message),
+                                           QMessageBox::Ok | QMessageBox::Cancel, parent);
+  box->setDefaultButton(QMessageBox::Cancel);
+  box->setEscapeButton(QMessageBox::Cancel);
+  return box;
+}
+
 bool QtPrompts::confirm(const std::string& message, const std::string& title) {
-  QMessageBox box(QMessageBox::NoIcon, text(title), text(message), QMessageBox::Ok | QMessageBox::Cancel,
-                  QApplication::activeWindow());
-  return box.exec() == QMessageBox::Ok;
+  return confirmBox(message, title, QApplication::activeWindow())->exec() == QMessageBox::Ok;
 }
 
 void QtPrompts::warn(const std::string& title, const std::string& message, const std::string& detail) {

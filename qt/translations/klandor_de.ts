@@ -242,6 +242,14 @@ Sie bleiben erhalten, bis das Spiel beendet wird.</translation>
         <source>Reset?</source>
         <translation>Bestzeiten löschen?</translation>
     </message>
+    <message>
+        <source>The best times could not be saved: no folder for them is set (%1).
+
+They are kept until the game is closed.</source>
+        <translation>Die Bestzeiten konnten nicht gespeichert werden: Es ist kein Ordner für sie festgelegt (%1).
+
+Sie bleiben erhalten, bis das Spiel beendet wird.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>

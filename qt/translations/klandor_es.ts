@@ -242,6 +242,14 @@ Se conservarán hasta que se cierre el juego.</translation>
         <source>Reset?</source>
         <translation>¿Restablecer?</translation>
     </message>
+    <message>
+        <source>The best times could not be saved: no folder for them is set (%1).
+
+They are kept until the game is closed.</source>
+        <translation>No se han podido guardar los mejores tiempos: no hay ninguna carpeta definida para ellos (%1).
+
+Se conservarán hasta que se cierre el juego.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>

@@ -242,6 +242,14 @@ Ils sont conservés jusqu&apos;à la fermeture du jeu.</translation>
         <source>Reset?</source>
         <translation>Réinitialiser&#xa0;?</translation>
     </message>
+    <message>
+        <source>The best times could not be saved: no folder for them is set (%1).
+
+They are kept until the game is closed.</source>
+        <translation>Les meilleurs temps n&apos;ont pas pu être enregistrés&#xa0;: aucun dossier n&apos;est défini pour eux (%1).
+
+Ils sont conservés jusqu&apos;à la fermeture du jeu.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>

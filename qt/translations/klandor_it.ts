@@ -242,6 +242,14 @@ Verranno conservati fino alla chiusura del gioco.</translation>
         <source>Reset?</source>
         <translation>Azzerare?</translation>
     </message>
+    <message>
+        <source>The best times could not be saved: no folder for them is set (%1).
+
+They are kept until the game is closed.</source>
+        <translation>Non è stato possibile salvare i migliori tempi: non è impostata alcuna cartella per essi (%1).
+
+Verranno conservati fino alla chiusura del gioco.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>

@@ -242,6 +242,14 @@ Ze blijven bewaard tot het spel wordt afgesloten.</translation>
         <source>Reset?</source>
         <translation>Wissen?</translation>
     </message>
+    <message>
+        <source>The best times could not be saved: no folder for them is set (%1).
+
+They are kept until the game is closed.</source>
+        <translation>De beste tijden konden niet worden opgeslagen: er is geen map voor ingesteld (%1).
+
+Ze blijven bewaard tot het spel wordt afgesloten.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>

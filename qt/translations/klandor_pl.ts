@@ -244,6 +244,14 @@ Zostaną zachowane do zamknięcia gry.</translation>
         <source>Reset?</source>
         <translation>Wyzerować?</translation>
     </message>
+    <message>
+        <source>The best times could not be saved: no folder for them is set (%1).
+
+They are kept until the game is closed.</source>
+        <translation>Nie udało się zapisać najlepszych czasów: nie ustawiono dla nich folderu (%1).
+
+Zostaną zachowane do zamknięcia gry.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>

@@ -242,6 +242,14 @@ Eles serão mantidos até o jogo ser fechado.</translation>
         <source>Reset?</source>
         <translation>Redefinir?</translation>
     </message>
+    <message>
+        <source>The best times could not be saved: no folder for them is set (%1).
+
+They are kept until the game is closed.</source>
+        <translation>Não foi possível salvar os melhores tempos: nenhuma pasta está definida para eles (%1).
+
+Eles serão mantidos até o jogo ser fechado.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>

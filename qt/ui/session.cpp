@@ -21,9 +21,9 @@ void SyncedPrompts::warn(const std::string& title, const std::string& message, c
   prompts_.warn(title, message, detail);
 }
 
-Session::Session(std::filesystem::path bestTimes, Prompts& prompts, SeedClock clock, FileWriter& writer)
+Session::Session(std::filesystem::path bestTimes, Prompts& prompts, SeedClock clock, PlatformFiles& files)
     : prompts_(prompts, [this] { syncWindow(); }),
-      file_(std::move(bestTimes), writer),
+      file_(std::move(bestTimes), files),
       records_(file_, prompts_, [this] { mnuBest_Click(); }),
       game_(settings_, random_, std::move(clock), &records_),
       form1_(std::make_unique<Form1>(game_)) {

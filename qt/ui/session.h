@@ -37,10 +37,10 @@ class SyncedPrompts final : public Prompts {
 
 class Session {
  public:
-  // bestTimes is the best-times file; prompts asks the player the modal
-  // questions.
+  // bestTimes is the best-times file (empty: none); prompts asks the
+  // player the modal questions.
   Session(std::filesystem::path bestTimes, Prompts& prompts, SeedClock clock = systemSeedClock(),
-          FileWriter& writer = posixFileWriter());
+          PlatformFiles& files = platformFiles());
 
   Game& game() { return game_; }
   const Module1& settings() const { return settings_; }

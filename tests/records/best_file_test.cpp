@@ -1,18 +1,29 @@
 #include "records/best_file.h"
 
-#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/file.h>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <map>
+#include <optional>
 #include <random>
 
 #include "test_files.h"
@@ -27,6 +38,102 @@ using test::TempDir;
 using test::writeBytes;
 
 std::string fileLine(const std::string& line) { return line + "\r\n"; }
+
+// Another process, holding the lock of a lock file while this lives.
+class LockHolder {
+ public:
+  explicit LockHolder(const std::filesystem::path& lock);
+  LockHolder(const LockHolder&) = delete;
+  LockHolder& operator=(const LockHolder&) = delete;
+  ~LockHolder();
+
+ private:
+#ifdef _WIN32
+  HANDLE process_ = nullptr;
+  HANDLE release_ = nullptr;
+#else
+  pid_t pid_ = -1;
+  int release_ = -1;
+#endif
+};
+
+#ifdef _WIN32
+// The process is lock_holder.exe beside this test: it says "1" on its
+// output once it holds the lock, and holds it until its input ends.
+LockHolder::LockHolder(const std::filesystem::path& lock) {
+  SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+  HANDLE ready = nullptr, readyEnd = nullptr, releaseEnd = nullptr;
+  if (!::CreatePipe(&ready, &readyEnd, &inherited, 0) || !::CreatePipe(&releaseEnd, &release_, &inherited, 0)) {
+    ADD_FAILURE() << "no pipe";
+    return;
+  }
+  ::SetHandleInformation(ready, HANDLE_FLAG_INHERIT, 0);
+  ::SetHandleInformation(release_, HANDLE_FLAG_INHERIT, 0);
+  wchar_t self[MAX_PATH];
+  ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+  const std::filesystem::path holder = std::filesystem::path(self).parent_path() / "lock_holder.exe";
+  std::wstring command = L"\"" + holder.wstring() + L"\" \"" + lock.wstring() + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = releaseEnd;
+  startup.hStdOutput = readyEnd;
+  startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
+  PROCESS_INFORMATION started{};
+  const bool running = ::CreateProcessW(holder.c_str(), command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                        &startup, &started);
+  ::CloseHandle(readyEnd);
+  ::CloseHandle(releaseEnd);
+  char said = 0;
+  DWORD n = 0;
+  EXPECT_TRUE(running && ::ReadFile(ready, &said, 1, &n, nullptr) && n == 1) << "no other process holds the lock";
+  ::CloseHandle(ready);
+  if (running) {
+    ::CloseHandle(started.hThread);
+    process_ = started.hProcess;
+  }
+}
+
+LockHolder::~LockHolder() {
+  ::CloseHandle(release_);
+  if (process_ != nullptr) {
+    ::WaitForSingleObject(process_, INFINITE);
+    ::CloseHandle(process_);
+  }
+}
+#else
+LockHolder::LockHolder(const std::filesystem::path& lock) {
+  int ready[2], release[2];
+  if (::pipe(ready) != 0 || ::pipe(release) != 0) {
+    ADD_FAILURE() << "no pipe";
+    return;
+  }
+  pid_ = ::fork();
+  if (pid_ == 0) {
+    FileHandle file{};
+    char c = 1;
+    if (platformFiles().openLock(lock, file) || platformFiles().tryLock(file) || ::write(ready[1], &c, 1) != 1) {
+      ::_exit(1);
+    }
+    ::close(release[1]);
+    while (::read(release[0], &c, 1) > 0) {
+    }
+    ::_exit(0);
+  }
+  ::close(ready[1]);
+  ::close(release[0]);
+  release_ = release[1];
+  char said = 0;
+  EXPECT_EQ(::read(ready[0], &said, 1), 1) << "no other process holds the lock";
+  ::close(ready[0]);
+}
+
+LockHolder::~LockHolder() {
+  ::close(release_);
+  int status = 0;
+  ::waitpid(pid_, &status, 0);
+}
+#endif
 
 class BestFileTest : public testing::Test {
  protected:
@@ -45,6 +152,7 @@ TEST_F(BestFileTest, FirstLoadCreatesTheDirectoryAndTheDefaultFile) {
             std::filesystem::status(nested.path()).permissions());
 }
 
+#ifndef _WIN32  // where names differing in letter case name different files
 TEST_F(BestFileTest, AFileNamedInAnotherLetterCaseCountsAsAbsent) {
   const std::string other = fileLine("\"  1  2  3aaaaaaaabbbbbbbbcccccccc\"");
   writeBytes(dir / "MINEBS.TXT", other);
@@ -52,6 +160,7 @@ TEST_F(BestFileTest, AFileNamedInAnotherLetterCaseCountsAsAbsent) {
   EXPECT_EQ(readBytes(path), kDefaultFile);
   EXPECT_EQ(readBytes(dir / "MINEBS.TXT"), other);
 }
+#endif
 
 TEST_F(BestFileTest, LoadGivesTheFirstLineUpToTheFirstCarriageReturn) {
   writeBytes(path, "\"  5 12999ab      cd      ef      \"\r\nsecond line\r\n");
@@ -84,6 +193,7 @@ TEST_F(BestFileTest, EmptyOrUnreadableFilesCountAsTheDefaultLineAndAreLeftAlone)
   EXPECT_EQ(file.load(), defaultLine());
   EXPECT_TRUE(std::filesystem::is_directory(path));
 
+#ifndef _WIN32
   std::filesystem::remove(path);
   ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);  // would block a plain open for reading
   EXPECT_EQ(file.load(), defaultLine());
@@ -93,6 +203,7 @@ TEST_F(BestFileTest, EmptyOrUnreadableFilesCountAsTheDefaultLineAndAreLeftAlone)
   std::filesystem::create_symlink(dir / "nowhere", path);
   EXPECT_EQ(file.load(), defaultLine());
   EXPECT_TRUE(std::filesystem::is_symlink(path));
+#endif
 }
 
 TEST_F(BestFileTest, AFileThatCannotBeCreatedStillGivesTheDefaultLine) {
@@ -173,11 +284,9 @@ TEST_F(BestFileTest, ResetWritesTheDefaultLineAndPutsItInBestline) {
 // Another window that keeps the lock: the save gives up after the wait and
 // the record stays in memory, as after any failed save.
 TEST_F(BestFileTest, ALockHeldTooLongIsAFailedSave) {
-  BestFile impatient(path, posixFileWriter(), std::chrono::milliseconds(20));
+  BestFile impatient(path, platformFiles(), std::chrono::milliseconds(20));
   std::string bestline = impatient.load();
-  const int holder = ::open(impatient.lockPath().c_str(), O_RDWR | O_CLOEXEC);
-  ASSERT_GE(holder, 0);
-  ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+  std::optional<LockHolder> holder(std::in_place, impatient.lockPath());
 
   const WriteResult result = impatient.storeRecord(bestline, 1, 5, "Ann");
   ASSERT_TRUE(result);
@@ -186,76 +295,151 @@ TEST_F(BestFileTest, ALockHeldTooLongIsAFailedSave) {
   EXPECT_EQ(readBytes(path), kDefaultFile);
   EXPECT_EQ(impatient.load(), bestline);
 
-  ::close(holder);
+  holder.reset();
+  // Another window stores meanwhile: the record that waits joins its line.
+  BestFile other(path);
+  std::string otherLine = other.load();
+  EXPECT_FALSE(other.storeRecord(otherLine, 3, 7, "Cy"));
+  EXPECT_EQ(impatient.load(), "\"  5999  7Ann     MrNobodyCy      \"");
   EXPECT_FALSE(impatient.storeRecord(bestline, 2, 6, "Bo"));
-  EXPECT_EQ(readBytes(path), fileLine("\"  5  6999Ann     Bo      MrNobody\""));
+  EXPECT_EQ(readBytes(path), fileLine("\"  5  6  7Ann     Bo      Cy      \""));
 }
 
+// Only what the game itself made is removed: files of its own name for
+// them, owned by the player, never a link, a folder or a player's copy.
 TEST_F(BestFileTest, ASaveRemovesWhatInterruptedSavesLeftAndNothingElse) {
-  const std::vector<std::string> kept = {"minebs.txt.a1B2c", "minebs.txt.a1B2c3d", "minebs.txt.a1-2c3",
-                                         "minebs.txtXa1B2c3", "other.txt.a1B2c3"};
+  const std::string temp = ".minebs.txt.klandor-tmp.";
+  std::vector<std::string> kept = {"minebs.txt.backup", "minebs.txt.old001", "minebs.txt.a1B2c3", temp + "a1B2c",
+                                   temp + "a1B2c3d",    temp + "a1-2c3",       "x" + temp + "a1B2c3"};
   for (const std::string& name : kept) writeBytes(dir / name, "x");
-  for (const char* leftover : {"minebs.txt.a1B2c3", "minebs.txt.ZZZZZZ"}) writeBytes(dir / leftover, "\"  1");
+  std::filesystem::create_directory(dir / (temp + "FOLDER"));
+  kept.push_back(temp + "FOLDER");
+#ifndef _WIN32
+  std::filesystem::create_symlink("minebs.txt.backup", dir / (temp + "LINK00"));
+  kept.push_back(temp + "LINK00");
+  if (::geteuid() == 0) {  // another user's file, where this test may make one
+    writeBytes(dir / (temp + "OTHER0"), "x");
+    ASSERT_EQ(::chown((dir / (temp + "OTHER0")).c_str(), 65534, 65534), 0);
+    kept.push_back(temp + "OTHER0");
+  }
+#endif
+  for (const char* leftover : {"a1B2c3", "ZZZZZZ"}) writeBytes(dir / (temp + leftover), "\"  1");
   std::string bestline = file.load();
   EXPECT_FALSE(file.storeRecord(bestline, 1, 9, "Cy"));
-  std::vector<std::string> expected = kept;
-  expected.insert(expected.end(), {"minebs.txt", "minebs.txt.lock"});
-  std::sort(expected.begin(), expected.end());
-  EXPECT_EQ(entries(dir.path()), expected);
+  kept.insert(kept.end(), {"minebs.txt", "minebs.txt.lock"});
+  std::sort(kept.begin(), kept.end());
+  EXPECT_EQ(entries(dir.path()), kept);
+  EXPECT_EQ(readBytes(dir / "minebs.txt.backup"), "x");
 }
 
-// A writer whose step `failAt` fails with `error`, a write after half of its
-// bytes, as a full disk does.
-enum class Step { OpenLock, Lock, Create, Write, Sync, Close, Rename, OpenDirectory, SyncDirectory };
+// File operations whose step failAt fails with error until failAt is
+// None again; a write after half of its bytes, as a full disk does.
+enum class Step { None, OpenToRead, Read, OpenLock, Lock, Create, Permissions, Write, Sync, Close, Replace, SyncFolder };
 
-class FailingWriter : public FileWriter {
+class FailingFiles : public PlatformFiles {
  public:
-  FailingWriter(Step failAt, int error) : failAt_(failAt), error_(error) {}
+  FailingFiles(Step failAt, int error) : failAt(failAt), error_(error) {}
 
-  int createTemp(std::string& name) override { return fail(Step::Create) ? -1 : FileWriter::createTemp(name); }
-  ssize_t write(int fd, const void* data, std::size_t size) override {
-    if (failAt_ != Step::Write || failed_) return FileWriter::write(fd, data, size);
-    if (!halfWritten_) {
-      halfWritten_ = true;
-      return FileWriter::write(fd, data, size / 2);
-    }
-    fail(Step::Write);
-    return -1;
+  FileOutcome openToRead(const std::filesystem::path& name, FileHandle& file) override {
+    return failAt == Step::OpenToRead ? error() : PlatformFiles::openToRead(name, file);
   }
-  int fsync(int fd) override {
-    return fail(syncs_++ == 0 ? Step::Sync : Step::SyncDirectory) ? -1 : FileWriter::fsync(fd);
+  FileOutcome read(FileHandle file, std::size_t limit, std::string& bytes) override {
+    return failAt == Step::Read ? error() : PlatformFiles::read(file, limit, bytes);
   }
-  int close(int fd) override {
-    const int result = FileWriter::close(fd);
-    return fail(Step::Close) ? -1 : result;
+  FileOutcome openLock(const std::filesystem::path& name, FileHandle& file) override {
+    return failAt == Step::OpenLock ? error() : PlatformFiles::openLock(name, file);
   }
-  int rename(const std::string& from, const std::string& to) override {
-    return fail(Step::Rename) ? -1 : FileWriter::rename(from, to);
+  FileOutcome tryLock(FileHandle file) override {
+    return failAt == Step::Lock ? error() : PlatformFiles::tryLock(file);
   }
-  int openDirectory(const std::string& name) override {
-    return fail(Step::OpenDirectory) ? -1 : FileWriter::openDirectory(name);
+  FileOutcome createTemp(const std::filesystem::path& prefix, FileHandle& file,
+                         std::filesystem::path& name) override {
+    return failAt == Step::Create ? error() : PlatformFiles::createTemp(prefix, file, name);
   }
-  int openLock(const std::string& name) override { return fail(Step::OpenLock) ? -1 : FileWriter::openLock(name); }
-  int flock(int fd, int operation) override { return fail(Step::Lock) ? -1 : FileWriter::flock(fd, operation); }
+  FileOutcome copyPermissions(const std::filesystem::path& from, FileHandle file) override {
+    return failAt == Step::Permissions ? error() : PlatformFiles::copyPermissions(from, file);
+  }
+  FileOutcome write(FileHandle file, std::string_view bytes) override {
+    if (failAt != Step::Write) return PlatformFiles::write(file, bytes);
+    PlatformFiles::write(file, bytes.substr(0, bytes.size() / 2));
+    return error();
+  }
+  FileOutcome sync(FileHandle file) override { return failAt == Step::Sync ? error() : PlatformFiles::sync(file); }
+  FileOutcome close(FileHandle file) override {
+    const FileOutcome closed = PlatformFiles::close(file);
+    return failAt == Step::Close ? error() : closed;
+  }
+  FileOutcome replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
+    return failAt == Step::Replace ? error() : PlatformFiles::replace(from, to);
+  }
+  FileOutcome syncFolder(const std::filesystem::path& folder) override {
+    return failAt == Step::SyncFolder ? error() : PlatformFiles::syncFolder(folder);
+  }
+
+  Step failAt;
 
  private:
-  bool fail(Step step) {
-    if (step != failAt_ || failed_) return false;
-    failed_ = true;
-    errno = error_;
-    return true;
+  FileOutcome error() const { return FileError{error_, std::generic_category().message(error_)}; }
+
+  int error_;
+};
+
+TEST(BestTimesPath, FollowsTheXdgRuleAndWantsAnAbsoluteHome) {
+  using Variables = std::map<std::string, std::string>;
+  const auto pathFor = [](const Variables& variables) {
+    return bestTimesPath([&](const char* name) -> std::optional<std::filesystem::path> {
+      const auto it = variables.find(name);
+      if (it == variables.end()) return std::nullopt;
+      return it->second;
+    });
+  };
+#ifdef _WIN32
+  EXPECT_EQ(pathFor({{"APPDATA", "C:\\Users\\Ann\\AppData\\Roaming"}, {"HOME", "C:\\Users\\Ann"}}),
+            "C:\\Users\\Ann\\AppData\\Roaming\\Klandor\\minebs.txt");
+  for (const Variables& none : {Variables{}, Variables{{"APPDATA", ""}}, Variables{{"APPDATA", "Roaming"}}}) {
+    EXPECT_EQ(pathFor(none), std::filesystem::path());
+  }
+#else
+  const std::filesystem::path home = "/home/ann/.local/share/klandor/minebs.txt";
+  EXPECT_EQ(pathFor({{"XDG_DATA_HOME", "/data"}, {"HOME", "/home/ann"}}), "/data/klandor/minebs.txt");
+  EXPECT_EQ(pathFor({{"XDG_DATA_HOME", "data"}, {"HOME", "/home/ann"}}), home);
+  EXPECT_EQ(pathFor({{"XDG_DATA_HOME", ""}, {"HOME", "/home/ann"}}), home);
+  EXPECT_EQ(pathFor({{"HOME", "/home/ann"}}), home);
+  for (const Variables& none : {Variables{}, Variables{{"HOME", ""}}, Variables{{"HOME", "ann"}, {"XDG_DATA_HOME", "d"}}}) {
+    EXPECT_EQ(pathFor(none), std::filesystem::path());
+  }
+#endif
+}
+
+// Counts the tries for the lock, the saves that found it taken by another
+// process and the files put in place.
+class CountingFiles : public PlatformFiles {
+ public:
+  FileOutcome tryLock(FileHandle file) override {
+    ++tries;
+    FileOutcome result = PlatformFiles::tryLock(file);
+    const bool taken = result && result->busy;
+    if (taken && !waiting_) ++waits;
+    waiting_ = taken;
+    return result;
+  }
+  FileOutcome replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
+    FileOutcome result = PlatformFiles::replace(from, to);
+    if (!result) ++writes;
+    return result;
   }
 
-  Step failAt_;
-  int error_;
-  bool halfWritten_ = false;
-  bool failed_ = false;
-  int syncs_ = 0;
+  int tries = 0;
+  int waits = 0;
+  int writes = 0;
+
+ private:
+  bool waiting_ = false;
 };
 
 std::string stepName(const testing::TestParamInfo<Step>& info) {
-  static const char* const kNames[] = {"OpenLock", "Lock",   "Create",        "Write",        "Sync",
-                                       "Close",    "Rename", "OpenDirectory", "SyncDirectory"};
+  static const char* const kNames[] = {"None",  "OpenToRead", "Read", "OpenLock", "Lock",    "Create",
+                                       "Permissions", "Write", "Sync", "Close",    "Replace", "SyncFolder"};
   return kNames[static_cast<int>(info.param)];
 }
 
@@ -268,8 +452,8 @@ class FailedWrite : public testing::TestWithParam<Step> {
 
 TEST_P(FailedWrite, LeavesTheOldFileWholeAndKeepsTheRecordInMemory) {
   writeBytes(path, old);
-  FailingWriter writer(GetParam(), ENOSPC);
-  BestFile file(path, writer);
+  FailingFiles files(GetParam(), ENOSPC);
+  BestFile file(path, files);
   std::string bestline = file.load();
 
   const WriteResult result = file.storeRecord(bestline, 1, 0, "new");
@@ -277,13 +461,14 @@ TEST_P(FailedWrite, LeavesTheOldFileWholeAndKeepsTheRecordInMemory) {
   EXPECT_NE(result->message.find(path.string()), std::string::npos) << result->message;
   EXPECT_NE(result->message.find(std::strerror(ENOSPC)), std::string::npos) << result->message;
   EXPECT_EQ(bestline, "\"  0  2  3new     bbbbbbbbcccccccc\"");
-  if (GetParam() < Step::Rename) {
+  if (GetParam() < Step::Replace) {
     EXPECT_EQ(readBytes(path), old);
   }
   EXPECT_THAT(entries(dir.path()), testing::IsSubsetOf({"minebs.txt", "minebs.txt.lock"}));
   EXPECT_EQ(file.load(), bestline);  // not thrown away by the next load
 
   // Once a write goes through again, the file is read as usual.
+  files.failAt = Step::None;
   EXPECT_FALSE(file.storeRecord(bestline, 2, 1, "next"));
   EXPECT_EQ(readBytes(path), fileLine("\"  0  1  3new     next    cccccccc\""));
   writeBytes(path, old);
@@ -291,42 +476,148 @@ TEST_P(FailedWrite, LeavesTheOldFileWholeAndKeepsTheRecordInMemory) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AtEachStep, FailedWrite,
-                         testing::Values(Step::OpenLock, Step::Lock, Step::Create, Step::Write, Step::Sync,
-                                         Step::Close, Step::Rename, Step::OpenDirectory, Step::SyncDirectory),
+                         testing::Values(Step::OpenLock, Step::Lock, Step::Create, Step::Permissions, Step::Write,
+                                         Step::Sync, Step::Close, Step::Replace, Step::SyncFolder),
                          stepName);
 
-TEST(DirectorySync, AFileSystemWithoutItCountsAsSaved) {
+// A record that waits is put in only where it still beats the file, which
+// another window may have bettered meanwhile.
+TEST(PendingRecord, IsPutInOnlyWhereItStillBeatsTheFile) {
   TempDir dir;
-  FailingWriter writer(Step::SyncDirectory, EINVAL);
-  BestFile file(dir / "minebs.txt", writer);
-  std::string bestline = defaultLine();
-  EXPECT_FALSE(file.storeRecord(bestline, 1, 5, "a"));
-  EXPECT_EQ(readBytes(dir / "minebs.txt"), fileLine(bestline));
+  const auto path = dir / "minebs.txt";
+  FailingFiles files(Step::Replace, EIO);
+  BestFile mine(path, files), other(path);
+  std::string line = mine.load(), otherLine;
+  ASSERT_TRUE(mine.storeRecord(line, 1, 50, "Me"));
+  ASSERT_TRUE(mine.storeRecord(line, 2, 50, "Me"));
+  files.failAt = Step::None;
+
+  otherLine = other.load();
+  EXPECT_FALSE(other.storeRecord(otherLine, 1, 60, "Ann"));  // slower than mine, which it cannot see
+  EXPECT_FALSE(other.storeRecord(otherLine, 2, 40, "Bo"));   // faster
+  EXPECT_EQ(mine.load(), "\" 50 40999Me      Bo      MrNobody\"");
+  EXPECT_FALSE(mine.storeRecord(line, 3, 30, "Me"));
+  EXPECT_EQ(readBytes(path), fileLine("\" 50 40 30Me      Bo      Me      \""));
+
+  writeBytes(path, kDefaultFile);  // saved: nothing waits any more
+  EXPECT_EQ(mine.load(), defaultLine());
 }
 
-// Counts the saves that found the lock taken by another process.
-class CountingWriter : public FileWriter {
- public:
-  int flock(int fd, int operation) override {
-    const int result = FileWriter::flock(fd, operation);
-    const bool taken = result != 0 && errno == EWOULDBLOCK;
-    if (taken && !waiting_) ++waits;
-    waiting_ = taken;
-    return result;
+// A reset that fails is not tried again later, where it would erase what
+// was stored since; one that goes through drops the records that wait.
+TEST(PendingRecord, AResetDropsThemAndAFailedResetIsNotTriedAgain) {
+  TempDir dir;
+  const auto path = dir / "minebs.txt";
+  const std::string old = fileLine("\" 10 20 30aaaaaaaabbbbbbbbcccccccc\"");
+  writeBytes(path, old);
+  FailingFiles files(Step::Replace, EIO);
+  BestFile file(path, files);
+  std::string line = file.load();
+  ASSERT_TRUE(file.storeRecord(line, 1, 5, "Me"));
+  ASSERT_TRUE(file.reset(line));
+  EXPECT_EQ(line, "\"  5 20 30Me      bbbbbbbbcccccccc\"");
+  EXPECT_EQ(readBytes(path), old);
+
+  files.failAt = Step::None;
+  EXPECT_FALSE(file.storeRecord(line, 3, 25, "Me"));
+  EXPECT_EQ(readBytes(path), fileLine("\"  5 20 25Me      bbbbbbbbMe      \""));
+
+  files.failAt = Step::Replace;
+  ASSERT_TRUE(file.storeRecord(line, 2, 15, "Me"));
+  files.failAt = Step::None;
+  EXPECT_FALSE(file.reset(line));
+  EXPECT_EQ(line, defaultLine());
+  EXPECT_EQ(file.load(), defaultLine());
+  EXPECT_EQ(readBytes(path), kDefaultFile);
+}
+
+// A file that exists but cannot be read is not the default line: it is
+// never replaced, and the record waits until it can be read again.
+TEST(UnreadableFile, IsNeverReplacedAndTheRecordWaitsForIt) {
+  for (const auto& [step, error] : {std::pair(Step::Read, EIO), std::pair(Step::OpenToRead, EACCES)}) {
+    TempDir dir;
+    const auto path = dir / "minebs.txt";
+    const std::string old = fileLine("\" 10 60 30aaaaaaaabbbbbbbbcccccccc\"");
+    writeBytes(path, old);
+    FailingFiles files(step, error);
+    BestFile file(path, files);
+    std::string line = file.load();
+    EXPECT_EQ(line, defaultLine());
+
+    const WriteResult result = file.storeRecord(line, 2, 50, "Ann");
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->message, path.string() + ": " + std::strerror(error));
+    EXPECT_EQ(line, "\"999 50999MrNobodyAnn     MrNobody\"");
+    EXPECT_TRUE(file.reset(line));
+    EXPECT_EQ(readBytes(path), old);
+
+    files.failAt = Step::None;
+    EXPECT_EQ(file.load(), "\" 10 50 30aaaaaaaaAnn     cccccccc\"");
+    EXPECT_FALSE(file.storeRecord(line, 3, 20, "Bo"));
+    EXPECT_EQ(readBytes(path), fileLine("\" 10 50 20aaaaaaaaAnn     Bo      \""));
   }
-  int rename(const std::string& from, const std::string& to) override {
-    const int result = FileWriter::rename(from, to);
-    if (result == 0) ++writes;
-    return result;
+}
+
+#ifndef _WIN32  // links and permission bits as POSIX has them
+TEST_F(BestFileTest, ALinkIsWrittenThroughWithThePermissionBitsKept) {
+  std::filesystem::create_directory(dir / "real");
+  writeBytes(dir / "real" / "best.txt", kDefaultFile);
+  std::filesystem::permissions(dir / "real" / "best.txt", std::filesystem::perms(0644));
+  std::filesystem::create_symlink("real/best.txt", path);
+  std::string bestline = file.load();
+  EXPECT_FALSE(file.storeRecord(bestline, 1, 5, "Ann"));
+  EXPECT_TRUE(std::filesystem::is_symlink(path));
+  EXPECT_EQ(readBytes(dir / "real" / "best.txt"), fileLine(bestline));
+  EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0644));
+  EXPECT_EQ(entries(dir / "real"), std::vector<std::string>{"best.txt"});
+
+  BestFile fresh(dir / "new" / "minebs.txt");  // a new file is the player's only
+  fresh.load();
+  EXPECT_EQ(std::filesystem::status(fresh.path()).permissions(), std::filesystem::perms(0600));
+}
+
+TEST_F(BestFileTest, ALinkInTheLockFilesPlaceFailsTheSaveAndMakesNothing) {
+  std::filesystem::create_symlink(dir / "elsewhere", file.lockPath());
+  std::string bestline = file.load();
+  const WriteResult result = file.storeRecord(bestline, 1, 5, "Ann");
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result->message, file.lockPath().string() + ": " + std::strerror(ELOOP));
+  EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"minebs.txt.lock"});
+}
+#endif
+
+// While another window saves, a load goes on at once with the default line
+// and leaves making the file to a later load.
+TEST_F(BestFileTest, ALoadNeverWaitsForTheLock) {
+  std::optional<LockHolder> holder(std::in_place, file.lockPath());
+  CountingFiles files;
+  BestFile patient(path, files, std::chrono::milliseconds(100));
+  EXPECT_EQ(patient.load(), defaultLine());
+  EXPECT_EQ(files.tries, 1);
+  EXPECT_FALSE(std::filesystem::exists(path));
+  holder.reset();
+  patient.load();
+  EXPECT_EQ(readBytes(path), kDefaultFile);
+}
+
+// No game lasts under a second: a time field that reads below 1 stands for
+// no record, so wins can still set one; what it shows stays as it is.
+TEST(Beats, ATimeBelowOneSecondIsNoRecord) {
+  const std::string lines[] = {std::string(35, '\0'), "\xEF\xBB\xBF\"999999999", "\n\"999999999", "\"  5",
+                               "\"  0 -3abc"};
+  for (const std::string& line : lines) {
+    for (int level = 1; level <= 3; ++level) {
+      if (storedTime(line, level) >= 1) continue;
+      EXPECT_TRUE(beats(line, level, 998)) << level << " of " << line;
+      EXPECT_FALSE(beats(line, level, 999)) << level << " of " << line;
+    }
   }
+  EXPECT_EQ(storedTime("\"  0 -3abc", 2), -3);
+  EXPECT_TRUE(beats("\"  1", 1, 0));
+  EXPECT_FALSE(beats("\"  1", 1, 1));
+}
 
-  int waits = 0;
-  int writes = 0;
-
- private:
-  bool waiting_ = false;
-};
-
+#ifndef _WIN32
 // The name of a record holder names the time, so that the file shows
 // whether each level's time and name come from one record.
 std::string holder(int seconds) { return std::to_string(seconds) + "s"; }
@@ -369,14 +660,14 @@ TEST(SharedFile, ProcessesStoringAtOnceKeepTheFastestTimeOfEachLevel) {
       // As the game does at each win: a fresh read, then the store. One
       // process may keep the lock for a long run of back-to-back records,
       // which no player can do, so the others wait as long as it takes.
-      CountingWriter writer;
-      BestFile file(path, writer, std::chrono::minutes(1));
+      CountingFiles files;
+      BestFile file(path, files, std::chrono::minutes(1));
       bool saved = true;
       for (const Record& record : plan) {
         std::string bestline = file.load();
         saved = !file.storeRecord(bestline, record.level, record.seconds, holder(record.seconds)) && saved;
       }
-      const std::array<int, 2> counts{writer.waits, writer.writes};
+      const std::array<int, 2> counts{files.waits, files.writes};
       const bool reported = ::write(report[1], counts.data(), sizeof counts) == sizeof counts;
       ::_exit(saved && reported ? 0 : 1);
     }
@@ -413,6 +704,7 @@ TEST(SharedFile, ProcessesStoringAtOnceKeepTheFastestTimeOfEachLevel) {
   }
   EXPECT_EQ(entries(dir.path()), (std::vector<std::string>{"minebs.txt", "minebs.txt.lock"}));
 }
+#endif
 
 }  // namespace
 }  // namespace klandor

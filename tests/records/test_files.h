@@ -3,12 +3,12 @@
 // tests.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <algorithm>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -17,9 +17,12 @@ namespace klandor::test {
 class TempDir {
  public:
   TempDir() {
-    std::string name = (std::filesystem::path(testing::TempDir()) / "records.XXXXXX").string();
-    if (::mkdtemp(name.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
-    path_ = name;
+    std::random_device random;
+    std::error_code ec;
+    do {
+      path_ = std::filesystem::path(testing::TempDir()) / ("records." + std::to_string(random()));
+    } while (!std::filesystem::create_directory(path_, ec) && !ec);
+    if (ec) ADD_FAILURE() << "no folder for the test: " << ec.message();
   }
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;

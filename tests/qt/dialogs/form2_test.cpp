@@ -7,7 +7,9 @@
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
+#include <memory>
 
+#include "qt/dialogs/qt_prompts.h"
 #include "qt/images/picture_image.h"
 #include "resources/picture_numbers.h"
 #include "resources/pictures.h"
@@ -141,6 +143,29 @@ TEST_F(Form2Test, ResetWithOkWipesTheTableFileAndBestline) {
   child<QPushButton>("OK")->click();
   open();
   EXPECT_EQ(captions(), kDefaultCaptions);
+}
+
+// After a record the dialog opens with the focus on Reset Scores: Enter
+// there, then Enter or Escape in the real "Reset?" box (shown, not run)
+// keeps the table.
+TEST_F(Form2Test, EnterOrEscapeInTheResetBoxKeepsTheTable) {
+  file.storeRecord(settings.bestline, 1, 5, "Ann");
+  const std::string bytes = readBytes(file.path());
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+    Form2& f = open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    EXPECT_EQ(f.focusWidget(), child<QPushButton>("Reset"));
+    EXPECT_CALL(prompts, confirm("Are you sure?", "Reset?"))
+        .WillOnce([&f, key](const std::string& message, const std::string& title) {
+          const std::unique_ptr<QMessageBox> box = confirmBox(message, title, &f);
+          box->show();
+          QTest::keyClick(box.get(), key);
+          return box->clickedButton() == box->button(QMessageBox::Ok);
+        });
+    QTest::keyClick(f.windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(readBytes(file.path()), bytes);
+    EXPECT_EQ(caption(0), "  5 seconds");
+  }
 }
 
 TEST_F(Form2Test, Layout) {

@@ -1,0 +1,247 @@
+// The file operations on Windows: wide paths throughout, the lock held
+// with LockFileEx, a temporary file flushed and moved over the file in one
+// step that is written through.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+// After windows.h, which they need.
+#include <aclapi.h>
+
+#include <chrono>
+#include <cstring>
+#include <random>
+#include <thread>
+
+#include "records/platform_files.h"
+
+namespace klandor {
+
+namespace {
+
+std::string utf8(std::wstring_view text) {
+  if (text.empty()) return {};
+  const int length = static_cast<int>(text.size());
+  const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(size), '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, out.data(), size, nullptr, nullptr);
+  return out;
+}
+
+// The system's words for code, without the line break it ends them with.
+FileError systemError(DWORD code) {
+  wchar_t* buffer = nullptr;
+  const DWORD length =
+      ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  std::wstring_view words(buffer, length);
+  while (!words.empty() && (words.back() == L'\r' || words.back() == L'\n' || words.back() == L' ')) {
+    words.remove_suffix(1);
+  }
+  std::string reason = words.empty() ? "error " + std::to_string(code) : utf8(words);
+  if (buffer != nullptr) ::LocalFree(buffer);
+  return {static_cast<int>(code), std::move(reason), code == ERROR_LOCK_VIOLATION};
+}
+FileOutcome lastError() { return systemError(::GetLastError()); }
+
+HANDLE handleOf(FileHandle file) { return reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(file)); }
+
+FileOutcome opened(HANDLE handle, FileHandle& file) {
+  if (handle == INVALID_HANDLE_VALUE) return lastError();
+  file = static_cast<FileHandle>(reinterpret_cast<std::intptr_t>(handle));
+  return std::nullopt;
+}
+
+// Codes that not every set of headers names.
+constexpr DWORD kNotForFolders = 336;  // ERROR_DIRECTORY_NOT_SUPPORTED
+constexpr DWORD kStoppedAtLink = 681;  // ERROR_STOPPED_ON_SYMLINK
+
+// Every other window may read the file while one replaces it.
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+// A reader without FILE_SHARE_DELETE (a virus scanner, an indexer) keeps a
+// file from being replaced for a moment; the move is tried again a while.
+constexpr int kMoveTries = 20;
+constexpr std::chrono::milliseconds kMovePause{10};
+
+}  // namespace
+
+const char kHomeVariable[] = "APPDATA";
+
+FileOutcome PlatformFiles::openToRead(const std::filesystem::path& name, FileHandle& file) {
+  const HANDLE handle = ::CreateFileW(name.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD error = ::GetLastError();
+    const DWORD attributes = ::GetFileAttributesW(name.c_str());
+    const bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return systemError(folder ? kNotForFolders : error);
+  }
+  if (::GetFileType(handle) != FILE_TYPE_DISK) {
+    ::CloseHandle(handle);
+    return FileError{ERROR_INVALID_FUNCTION, "not a regular file"};
+  }
+  return opened(handle, file);
+}
+
+FileOutcome PlatformFiles::read(FileHandle file, std::size_t limit, std::string& bytes) {
+  bytes.assign(limit, '\0');
+  std::size_t got = 0;
+  while (got < limit) {
+    DWORD n = 0;
+    if (!::ReadFile(handleOf(file), bytes.data() + got, static_cast<DWORD>(limit - got), &n, nullptr)) {
+      return lastError();
+    }
+    if (n == 0) break;
+    got += n;
+  }
+  bytes.resize(got);
+  return std::nullopt;
+}
+
+// A link in the lock file's place is opened as itself, never followed, and
+// refused.
+FileOutcome PlatformFiles::openLock(const std::filesystem::path& name, FileHandle& file) {
+  const HANDLE handle = ::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr, OPEN_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return lastError();
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!::GetFileInformationByHandle(handle, &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+    const DWORD error = (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? kStoppedAtLink : ::GetLastError();
+    ::CloseHandle(handle);
+    return systemError(error);
+  }
+  return opened(handle, file);
+}
+
+FileOutcome PlatformFiles::tryLock(FileHandle file) {
+  OVERLAPPED at{};
+  if (!::LockFileEx(handleOf(file), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
+    const DWORD error = ::GetLastError();
+    return systemError(error == ERROR_IO_PENDING ? ERROR_LOCK_VIOLATION : error);
+  }
+  return std::nullopt;
+}
+
+FileOutcome PlatformFiles::createTemp(const std::filesystem::path& prefix, FileHandle& file,
+                                      std::filesystem::path& name) {
+  static constexpr char kLetters[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+  static std::mt19937 random{std::random_device{}() ^ ::GetCurrentProcessId() ^ ::GetTickCount()};
+  std::uniform_int_distribution<std::size_t> letter(0, sizeof kLetters - 2);
+  for (int attempt = 0;; ++attempt) {
+    std::filesystem::path candidate = prefix;
+    for (int i = 0; i < 6; ++i) candidate += kLetters[letter(random)];
+    const HANDLE handle = ::CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_FILE_EXISTS && attempt < 100) continue;
+    const FileOutcome error = opened(handle, file);
+    if (!error) name = std::move(candidate);
+    return error;
+  }
+}
+
+// Windows keeps permissions in access lists, not bits: the new file has
+// those of its folder, as the file itself had when the game made it.
+FileOutcome PlatformFiles::copyPermissions(const std::filesystem::path&, FileHandle) { return std::nullopt; }
+
+FileOutcome PlatformFiles::write(FileHandle file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    DWORD n = 0;
+    if (!::WriteFile(handleOf(file), bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr)) return lastError();
+    if (n == 0) return systemError(ERROR_WRITE_FAULT);
+    bytes.remove_prefix(n);
+  }
+  return std::nullopt;
+}
+
+FileOutcome PlatformFiles::sync(FileHandle file) {
+  if (!::FlushFileBuffers(handleOf(file))) return lastError();
+  return std::nullopt;
+}
+
+FileOutcome PlatformFiles::close(FileHandle file) {
+  if (!::CloseHandle(handleOf(file))) return lastError();
+  return std::nullopt;
+}
+
+FileOutcome PlatformFiles::replace(const std::filesystem::path& from, const std::filesystem::path& to) {
+  for (int attempt = 1;; ++attempt) {
+    if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return std::nullopt;
+    }
+    const DWORD error = ::GetLastError();
+    if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) || attempt == kMoveTries) {
+      return systemError(error);
+    }
+    std::this_thread::sleep_for(kMovePause);
+  }
+}
+
+// MOVEFILE_WRITE_THROUGH returns only once the move is on the disk.
+FileOutcome PlatformFiles::syncFolder(const std::filesystem::path&) { return std::nullopt; }
+
+namespace {
+
+// Whether sid is the player's: the user of this process, or the owner it
+// gives the files it makes (the Administrators group, when elevated).
+bool isPlayers(PSID sid) {
+  HANDLE token = nullptr;
+  if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
+  bool players = false;
+  for (const TOKEN_INFORMATION_CLASS kind : {TokenUser, TokenOwner}) {
+    DWORD size = 0;
+    ::GetTokenInformation(token, kind, nullptr, 0, &size);
+    std::string buffer(size, '\0');
+    if (size == 0 || !::GetTokenInformation(token, kind, buffer.data(), size, &size)) continue;
+    const PSID own = kind == TokenUser ? reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid
+                                       : reinterpret_cast<TOKEN_OWNER*>(buffer.data())->Owner;
+    players = players || ::EqualSid(sid, own);
+  }
+  ::CloseHandle(token);
+  return players;
+}
+
+}  // namespace
+
+bool PlatformFiles::isOwnFile(const std::filesystem::path& name) {
+  const DWORD attributes = ::GetFileAttributesW(name.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) {
+    return false;
+  }
+  PSID owner = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (::GetNamedSecurityInfoW(name.c_str(), SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr, nullptr,
+                              nullptr, &descriptor) != ERROR_SUCCESS) {
+    return false;
+  }
+  const bool own = owner != nullptr && isPlayers(owner);
+  ::LocalFree(descriptor);
+  return own;
+}
+
+void PlatformFiles::remove(const std::filesystem::path& name) { ::DeleteFileW(name.c_str()); }
+
+PlatformFiles& platformFiles() {
+  static PlatformFiles files;
+  return files;
+}
+
+Environment systemEnvironment() {
+  return [](const char* name) -> std::optional<std::filesystem::path> {
+    const std::wstring wide(name, name + std::strlen(name));  // the names are ASCII
+    std::wstring value(::GetEnvironmentVariableW(wide.c_str(), nullptr, 0), L'\0');
+    if (value.empty()) return std::nullopt;
+    value.resize(::GetEnvironmentVariableW(wide.c_str(), value.data(), static_cast<DWORD>(value.size())));
+    return std::filesystem::path(value);
+  };
+}
+
+std::filesystem::path gameDataFolder(const Environment& environment) {
+  const std::optional<std::filesystem::path> data = environment(kHomeVariable);
+  return data && data->is_absolute() ? *data / "Klandor" : std::filesystem::path();
+}
+
+}  // namespace klandor
