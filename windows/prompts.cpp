@@ -15,7 +15,7 @@ std::wstring text(const std::string& english) { return wide(translated(kPromptsC
 }  // namespace
 
 NamePrompt::NamePrompt(HWND owner, std::wstring message, std::wstring defaultReply)
-    : Dialog(owner, 360, 126), message_(std::move(message)), reply_(std::move(defaultReply)) {}
+    : Dialog(owner, 360, 100), message_(std::move(message)), reply_(std::move(defaultReply)) {}
 
 std::string NamePrompt::run(const std::wstring& title) {
   typed_.clear();
@@ -23,12 +23,12 @@ std::string NamePrompt::run(const std::wstring& title) {
 }
 
 bool NamePrompt::init() {
-  control(L"STATIC", message_, SS_LEFT | SS_NOPREFIX, kMessageId, 8, 8, 260, 76);
+  control(L"STATIC", message_, SS_LEFT | SS_NOPREFIX, kMessageId, 8, 8, 260, 56);
   control(L"BUTTON", wide(translated("klandor::Form2", "OK")), WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, 276, 8, 76,
           25);
   control(L"BUTTON", wide(translated("klandor::Form3", "Cancel")), WS_TABSTOP | BS_PUSHBUTTON, kCancelId, 276, 40,
           76, 25);
-  box_ = control(L"EDIT", reply_, WS_TABSTOP | ES_AUTOHSCROLL, kBoxId, 8, 94, 344, 23);
+  box_ = control(L"EDIT", reply_, WS_TABSTOP | ES_AUTOHSCROLL, kBoxId, 8, 70, 344, 23);
   // The default name ready to be typed over.
   SetFocus(box_);
   SendMessageW(box_, EM_SETSEL, 0, -1);
