@@ -73,6 +73,13 @@ const BestTimesLettering& englishLettering() {
   return english;
 }
 
+BestTimesLettering translatedLettering(const std::function<std::string(std::string_view)>& translate) {
+  const BestTimesLettering& english = englishLettering();
+  BestTimesLettering lettering{translate(english.heading), {}};
+  for (std::size_t i = 0; i < lettering.labels.size(); ++i) lettering.labels[i] = translate(english.labels[i]);
+  return lettering;
+}
+
 BestTimesLettering fittedLettering(const BestTimesLettering& lettering) {
   const BestTimesLettering& english = englishLettering();
   BestTimesLettering out{fitted(lettering.heading, english.heading, headingBox()), {}};

@@ -5,7 +5,9 @@
 // English; the game letters the player's language the same way.
 
 #include <array>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "resources/pictures.h"
 
@@ -24,6 +26,10 @@ inline constexpr char kLetteringContext[] = "BestTimesBackground";
 
 // The English lettering, as the catalogue's picture 600 carries it.
 const BestTimesLettering& englishLettering();
+
+// The English lettering with each text as `translate` gives it: a front
+// end passes its lookup in kLetteringContext.
+BestTimesLettering translatedLettering(const std::function<std::string(std::string_view)>& translate);
 
 // The lettering as it is drawn: a text with a character the alphabets lack
 // is lettered in English instead, and one too wide for its box loses letters

@@ -41,16 +41,24 @@ bool BackBuffer::reset(int width, int height, int scale) {
   return true;
 }
 
+namespace {
+
+std::vector<std::uint32_t> converted(const res::Picture& picture) {
+  std::vector<std::uint32_t> colours;
+  colours.reserve(picture.pixels.size());
+  for (const std::uint8_t index : picture.pixels) {
+    const res::Rgb& c = res::kPalette[index & 0x0F];
+    colours.push_back(static_cast<std::uint32_t>(c.r) << 16 | static_cast<std::uint32_t>(c.g) << 8 | c.b);
+  }
+  return colours;
+}
+
+}  // namespace
+
 const std::vector<std::uint32_t>& BackBuffer::colours(int number, const res::Picture& picture) {
   auto found = colours_.find(number);
   if (found != colours_.end()) return found->second;
-  std::vector<std::uint32_t> converted;
-  converted.reserve(picture.pixels.size());
-  for (const std::uint8_t index : picture.pixels) {
-    const res::Rgb& c = res::kPalette[index & 0x0F];
-    converted.push_back(static_cast<std::uint32_t>(c.r) << 16 | static_cast<std::uint32_t>(c.g) << 8 | c.b);
-  }
-  return colours_.emplace(number, std::move(converted)).first->second;
+  return colours_.emplace(number, converted(picture)).first->second;
 }
 
 void BackBuffer::place(int number, int x, int y, int w, int h) {
@@ -60,18 +68,27 @@ void BackBuffer::place(int number, int x, int y, int w, int h) {
 void BackBuffer::place(int number, int x, int y, int w, int h, const RECT& clip) {
   const res::Picture* picture = res::picture(number);
   if (bits_ == nullptr || picture == nullptr || w <= 0 || h <= 0) return;
-  const std::vector<std::uint32_t>& source = colours(number, *picture);
+  draw(*picture, colours(number, *picture), x, y, w, h, clip);
+}
+
+void BackBuffer::place(const res::Picture& picture, int x, int y) {
+  if (bits_ == nullptr || picture.width <= 0 || picture.height <= 0) return;
+  draw(picture, converted(picture), x, y, picture.width, picture.height, RECT{0, 0, width_, height_});
+}
+
+void BackBuffer::draw(const res::Picture& picture, const std::vector<std::uint32_t>& source, int x, int y, int w,
+                      int h, const RECT& clip) {
   const int left = std::max({x, static_cast<int>(clip.left), 0});
   const int top = std::max({y, static_cast<int>(clip.top), 0});
   const int right = std::min({x + w, static_cast<int>(clip.right), width_});
   const int bottom = std::min({y + h, static_cast<int>(clip.bottom), height_});
   const int stride = width_ * scale_;
   for (int py = top; py < bottom; ++py) {
-    const int sy = (py - y) * picture->height / h;
-    const std::uint32_t* from = source.data() + static_cast<std::ptrdiff_t>(sy) * picture->width;
+    const int sy = (py - y) * picture.height / h;
+    const std::uint32_t* from = source.data() + static_cast<std::ptrdiff_t>(sy) * picture.width;
     std::uint32_t* row = bits_ + static_cast<std::ptrdiff_t>(py) * scale_ * stride;
     for (int px = left; px < right; ++px) {
-      const std::uint32_t colour = from[(px - x) * picture->width / w];
+      const std::uint32_t colour = from[(px - x) * picture.width / w];
       std::fill_n(row + px * scale_, scale_, colour);
     }
     // The other device rows of this picture row are copies of the first.

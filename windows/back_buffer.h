@@ -33,6 +33,8 @@ class BackBuffer {
   // picture pixel it falls on), leaving everything outside `clip` as it is.
   void place(int number, int x, int y, int w, int h, const RECT& clip);
   void place(int number, int x, int y, int w, int h);
+  // Draws a picture of the caller's own at (x, y), at its size.
+  void place(const res::Picture& picture, int x, int y);
 
   // Copies the device pixels of `area` to the same place on `dc`.
   void blit(HDC dc, const RECT& area) const;
@@ -45,6 +47,8 @@ class BackBuffer {
  private:
   // A picture's colours, converted once and kept by number.
   const std::vector<std::uint32_t>& colours(int number, const res::Picture& picture);
+  void draw(const res::Picture& picture, const std::vector<std::uint32_t>& source, int x, int y, int w, int h,
+            const RECT& clip);
   void release();
 
   HDC dc_ = nullptr;

@@ -2,7 +2,7 @@
 
 #include "records/best_file.h"
 #include "records/leading_number.h"
-#include "resources/picture_numbers.h"
+#include "resources/best_background.h"
 #include "windows/text.h"
 #include "windows/translations/translations.h"
 
@@ -27,6 +27,11 @@ std::wstring timeCaption(std::string_view field) {
 
 }  // namespace
 
+res::Picture bestTimesBackground() {
+  return res::bestTimesBackground(res::translatedLettering(
+      [](std::string_view text) { return std::string(translated(res::kLetteringContext, text)); }));
+}
+
 std::wstring latin1(std::string_view bytes) {
   std::wstring text;
   for (const char c : bytes) text.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
@@ -41,9 +46,9 @@ Form2::Form2(Module1& settings, RecordEntry& records, Prompts& prompts, HWND mai
 }
 
 bool Form2::init() {
-  const res::Picture& background = *res::picture(pic::kBestTimesBackground);
+  const res::Picture background = bestTimesBackground();
   Fram.reset(background.width, background.height, scale());
-  Fram.place(pic::kBestTimesBackground, 0, 0, background.width, background.height);
+  Fram.place(background, 0, 0);
   const res::Rgb ground = res::kPalette[background.at(background.width / 2, background.height / 2)];
   panel_ = CreateSolidBrush(RGB(ground.r, ground.g, ground.b));
 

@@ -5,11 +5,13 @@
 // and shown again.
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "core/module1.h"
 #include "records/prompts.h"
 #include "records/record_entry.h"
+#include "resources/pictures.h"
 #include "windows/back_buffer.h"
 #include "windows/dialog.h"
 
@@ -22,8 +24,11 @@ class Form2 final : public Dialog {
   // The Best Times command: disables the main window and shows the table.
   void mnuBest_Click();
 
-  // The labels' texts, for tests.
+  // The labels' texts, and a device pixel of the background (0x00RRGGBB)
+  // with the scale it is drawn at, for tests.
   std::string caption(int element) const;
+  std::uint32_t backgroundPixel(int x, int y) const { return Fram.pixel(x, y); }
+  int backgroundScale() const { return Fram.scale(); }
 
  private:
   bool init() override;
@@ -48,6 +53,9 @@ class Form2 final : public Dialog {
 
 inline constexpr char kResetQuestion[] = KLANDOR_TR_NOOP("Prompts", "Are you sure?");
 inline constexpr char kResetTitle[] = KLANDOR_TR_NOOP("Prompts", "Reset?");
+
+// Picture 600 lettered in the current language.
+res::Picture bestTimesBackground();
 
 // The Latin-1 bytes of the best-times line as text.
 std::wstring latin1(std::string_view bytes);

@@ -6,11 +6,8 @@
 namespace klandor::images {
 
 res::BestTimesLettering translatedLettering() {
-  const res::BestTimesLettering& english = res::englishLettering();
-  res::BestTimesLettering lettering{translated(res::kLetteringContext, english.heading).toStdString(), {}};
-  for (std::size_t i = 0; i < english.labels.size(); ++i)
-    lettering.labels[i] = translated(res::kLetteringContext, english.labels[i]).toStdString();
-  return lettering;
+  return res::translatedLettering(
+      [](std::string_view text) { return translated(res::kLetteringContext, text).toStdString(); });
 }
 
 QImage bestTimesBackground() { return toImage(res::bestTimesBackground(translatedLettering())); }
