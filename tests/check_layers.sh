@@ -27,6 +27,19 @@ for folder in "${plain[@]}"; do
     status=1
   fi
 done
+# A plain layer reaches the system's own calls only through the two sides
+# of the file layer under the best times: the POSIX side in a *_posix.cpp,
+# the Windows side in a *_windows.cpp.
+system_headers='#\s*include\s*<(windows|winbase|winnt|fileapi|shlobj|aclapi|sddl|fcntl|unistd|pwd|sys/[a-z_]+)\.h>'
+if grep -rnE "$system_headers" "${plain[@]}" | grep -vE '_(posix|windows)\.cpp:'; then
+  echo "a plain layer includes a system header outside the file layer's two sides"
+  status=1
+fi
+if grep -rnE '#\s*include\s*<(windows|winbase|fileapi|shlobj|aclapi|sddl)\.h>' "${plain[@]}" --include='*_posix.cpp' ||
+   grep -rnE '#\s*include\s*<(fcntl|unistd|pwd|sys/[a-z_]+)\.h>' "${plain[@]}" --include='*_windows.cpp'; then
+  echo "a side of the file layer includes the other system's headers"
+  status=1
+fi
 # The Windows front end stands on the plain layers alone.
 if grep -rnE '#\s*include\s*([<"]Q|"qt/)' windows; then
   echo "windows/ includes from the Qt front end"
