@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/options.h"
+
 namespace klandor {
 
 // The integer flags hold True as -1 and False as 0.
@@ -21,6 +23,7 @@ struct Module1 {
   bool expert = false;
   std::int16_t custom = kFalse;  // kTrue: the Custom level is chosen
   std::string bestline;          // the best-times line, quotes included
+  Options options;               // all off unless the player turned them on
 };
 
 }  // namespace klandor
