@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/levels.h"
 #include "core/tile_sets.h"
 #include "resources/picture_numbers.h"
 
@@ -20,11 +21,10 @@ void Game::mnuNew_Click() {
   rebuild();
 }
 
-void Game::selectLevel(bool beginner, bool intermediate, bool expert, std::int16_t custom) {
-  m.beginner = beginner;
-  m.intermediate = intermediate;
-  m.expert = expert;
-  m.custom = custom;
+void Game::chooseLevel(const Level& level) {
+  m.beginner = m.intermediate = m.expert = false;
+  m.custom = level.selected == nullptr ? kTrue : kFalse;
+  if (level.selected != nullptr) m.*level.selected = true;
   newBoard();
 }
 
@@ -35,16 +35,16 @@ void Game::newBoard() {
   rebuild();
 }
 
-void Game::mnuBeginner_Click() { selectLevel(true, false, false, kFalse); }
-void Game::mnuIntermediate_Click() { selectLevel(false, true, false, kFalse); }
-void Game::mnuHard_Click() { selectLevel(false, false, true, kFalse); }
+void Game::mnuBeginner_Click() { chooseLevel(*levelFor(Menu::mnuBeginner)); }
+void Game::mnuIntermediate_Click() { chooseLevel(*levelFor(Menu::mnuIntermediate)); }
+void Game::mnuHard_Click() { chooseLevel(*levelFor(Menu::mnuHard)); }
 
 void Game::customFieldOk(int across, int down, int totalmines) {
   // The dialog brings its values into range; the board relies on it.
   m.across = std::clamp(across, kMinAcross, kMaxAcross);
   m.down = std::clamp(down, kMinDown, kMaxDown);
   m.totalmines = std::clamp(totalmines, kMinMines, maxMines(m.across, m.down));
-  selectLevel(false, false, false, kTrue);
+  chooseLevel(*levelOf(kCustomLevel));
 }
 
 void Game::mnuColor_Click() {

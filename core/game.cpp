@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "core/levels.h"
 #include "core/tile_sets.h"
 #include "resources/picture_numbers.h"
 
@@ -44,32 +45,15 @@ void Game::rebuild() {
   load();
 }
 
-namespace {
-// The fixed levels: the selection that chooses each, its board, its menu
-// item and its level number.
-struct FixedLevel {
-  bool Module1::*selected;
-  int across, down, totalmines;
-  Menu item;
-  std::int16_t levelnum;
-};
-constexpr FixedLevel kFixedLevels[] = {
-    {&Module1::beginner, 8, 8, 10, Menu::mnuBeginner, 1},
-    {&Module1::intermediate, 16, 16, 40, Menu::mnuIntermediate, 2},
-    {&Module1::expert, 30, 16, 99, Menu::mnuHard, 3},
-};
-}  // namespace
-
 void Game::setlevel() {
   if (!m.beginner && !m.intermediate && !m.expert && m.custom == kFalse) m.beginner = true;
   auto checkOnly = [this](Menu item) {
-    for (Menu level : {Menu::mnuBeginner, Menu::mnuIntermediate, Menu::mnuHard, Menu::mnuCustom})
-      menu.setChecked(level, level == item);
+    for (const Level& level : kLevels) menu.setChecked(level.item, level.item == item);
   };
   // Each selection is tested on its own; were several in force, the last
   // one would win.
-  for (const FixedLevel& level : kFixedLevels) {
-    if (!(m.*level.selected)) continue;
+  for (const Level& level : kLevels) {
+    if (level.selected == nullptr || !(m.*level.selected)) continue;
     m.across = level.across;
     m.down = level.down;
     m.totalmines = level.totalmines;
@@ -78,7 +62,7 @@ void Game::setlevel() {
   }
   if (m.custom == kTrue) {  // the board keeps the size the Custom Field gave it
     checkOnly(Menu::mnuCustom);
-    b.levelnum = 4;
+    b.levelnum = kCustomLevel;
   }
 }
 

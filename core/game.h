@@ -15,6 +15,7 @@
 namespace klandor {
 
 class Game;
+struct Level;
 
 // The best-times side of the game. The default keeps no records.
 class Records {
@@ -71,6 +72,9 @@ class Game {
   void mnuBeginner_Click();
   void mnuIntermediate_Click();
   void mnuHard_Click();
+  // A level's item: that level, on a new board. Custom takes the board
+  // the settings hold.
+  void chooseLevel(const Level& level);
   void mnuColor_Click();
   // An item of the tile-set submenu: that set, on a new board as after Color.
   void mnuTile_Click(Menu item);
@@ -96,7 +100,6 @@ class Game {
   void showCounter();
   void showClock();
   void lose(int index);
-  void selectLevel(bool beginner, bool intermediate, bool expert, std::int16_t custom);
   void newBoard();
 
   Random& random_;
