@@ -8,7 +8,8 @@
 #include <QPainter>
 #include <memory>
 
-#include "bench/model_bench.h"
+#include "kit/session.h"
+#include "qt/dialogs/qt_prompts.h"
 #include "qt/ui/board_view.h"
 #include "qt/ui/form1.h"
 
@@ -27,12 +28,14 @@ QApplication& app() {
 }
 
 struct Window {
-  Model model;
+  QtPrompts prompts;
+  std::uint64_t seed = 0;
+  kit::Session session{{}, prompts, [this] { return ++seed; }};  // no best-times file
   std::unique_ptr<ui::Form1> form;
   Window() {
     app();
-    model.game.customFieldOk(30, 24, 10);
-    form = std::make_unique<ui::Form1>(model.game);
+    session.game().customFieldOk(30, 24, 10);
+    form = std::make_unique<ui::Form1>(session);
     form->show();
     QApplication::processEvents();
   }
@@ -107,11 +110,11 @@ void BM_CascadeAndRepaint30x24(benchmark::State& state) {
   Window w;
   for (auto _ : state) {
     state.PauseTiming();
-    w.model.game.mnuNew_Click();
+    w.session.game().mnuNew_Click();
     w.form->sync();
-    for (int c : {2, 4, 6, 8, 10, 12, 14, 16, 18, 20}) w.model.game.b.ismine[c] = true;
-    w.model.game.minecheck();
-    w.model.game.b.minesplaced = kTrue;
+    for (int c : {2, 4, 6, 8, 10, 12, 14, 16, 18, 20}) w.session.game().b.ismine[c] = true;
+    w.session.game().minecheck();
+    w.session.game().b.minesplaced = kTrue;
     QApplication::processEvents();
     state.ResumeTiming();
     w.click(720, Qt::LeftButton);

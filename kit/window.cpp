@@ -27,4 +27,9 @@ Rect recentre(const Rect& before, int width, int height, const Rect& room) {
           std::max(room.y, std::min(top, room.y + room.h - height)), width, height};
 }
 
+std::optional<Rect> refit(const Rect& before, int width, int height, const Rect& room) {
+  if (before.w == width && before.h == height) return std::nullopt;
+  return recentre(before, width, height, room);
+}
+
 }  // namespace klandor::kit

@@ -3,6 +3,8 @@
 // clock's one-second timer runs, when a new board may change the window's
 // size, and where a window of a new size goes.
 
+#include <optional>
+
 #include "core/game.h"
 #include "kit/layout.h"
 
@@ -35,5 +37,13 @@ class WindowState {
 // centre of where it was (`before`, its outer rectangle), and never past the
 // edges of the screen's free room.
 Rect recentre(const Rect& before, int width, int height, const Rect& room);
+
+// Where the main window goes after a new board: it moves only when its
+// outer size changed, about its centre as recentre() says; a board of the
+// same size leaves it where the player put it (nothing).
+std::optional<Rect> refit(const Rect& before, int width, int height, const Rect& room);
+
+// Where a window of `width` x `height` opens: in the middle of the room.
+inline Rect opening(int width, int height, const Rect& room) { return recentre(room, width, height, room); }
 
 }  // namespace klandor::kit

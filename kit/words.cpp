@@ -1,5 +1,6 @@
 #include "kit/words.h"
 
+#include "kit/text.h"
 #include "resources/picture_numbers.h"
 
 namespace klandor::kit {
@@ -24,19 +25,7 @@ Phrase say(const char* text) { return {text}; }
 Phrase say(const char* text, int n, bool plural = false) { return {text, {n, 0}, 1, plural}; }
 }  // namespace
 
-std::string Phrase::english() const {
-  std::string s;
-  for (const char* c = text; c != nullptr && *c != '\0'; ++c) {
-    const int arg = c[0] == '%' && c[1] >= '1' && c[1] <= '0' + argCount ? c[1] - '1' : -1;
-    if (arg < 0) {
-      s += *c;
-      continue;
-    }
-    s += std::to_string(args[static_cast<std::size_t>(arg)]);
-    ++c;
-  }
-  return s;
-}
+std::string Phrase::english() const { return kit::text(*this).inEnglish(); }
 
 int cellKind(int picture) { return picture == pic::kQuestionPressed ? pic::kQuestion : picture; }
 

@@ -120,24 +120,26 @@ int grey(std::uint32_t rgb) {
 
 }  // namespace
 
-Form1::Form1(Game& game, HINSTANCE instance) : game_(game), front_(game), window_(game) {
+Form1::Form1(kit::Session& session, HINSTANCE instance)
+    : session_(session), game_(session.game()), front_(game_), window_(game_) {
   registerClass(instance, &Form1::windowProc);
-  const std::wstring title = wide(translated("klandor::ui::Form1", "Klandor", "the game's name"));
-  hwnd_ = CreateWindowExW(kExStyle, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                          CW_USEDEFAULT, nullptr, menus_.handle(), instance, this);
-  onAbout = [this] { mnuAbout_Click(); };
+  hwnd_ = CreateWindowExW(kExStyle, kClassName, say(kit::gameTitle()).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                          CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menus_.handle(), instance, this);
   dpi_ = windowDpi(hwnd_);
+  session_.attach(this);
   sync();  // the first sync lays the board out
   fitToBoard();
   // The window opens centred on the screen's work area.
   RECT outer;
   GetWindowRect(hwnd_, &outer);
-  const kit::Rect room = rect(workArea(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY)));
-  const kit::Rect centred = kit::recentre(room, width(outer), height(outer), room);
+  const kit::Rect centred =
+      kit::opening(width(outer), height(outer), rect(workArea(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY))));
   SetWindowPos(hwnd_, nullptr, centred.x, centred.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Form1::~Form1() {
+  session_.attach(nullptr);
+  dialogs_.clear();
   if (hwnd_ != nullptr) {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
@@ -193,7 +195,10 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (key(message, wParam, lParam)) return 0;
       break;
     case WM_COMMAND:
-      if (const auto item = MenuBar::item(LOWORD(wParam))) command(*item);
+      if (const auto item = MenuBar::item(LOWORD(wParam))) session_.choose(*item);
+      return 0;
+    case WM_CLOSE:  // closing the window through its frame is the game's Exit
+      session_.exit();
       return 0;
     case WM_TIMER:
       if (wParam != kSecondTimer) break;
@@ -269,57 +274,29 @@ void Form1::take(kit::Outcome outcome) {
   }
 }
 
-bool Form1::translateAccelerator(MSG& message) {
+bool Form1::translate(MSG& message) {
+  for (const auto& [model, view] : dialogs_) {
+    if (view->dialogMessage(message)) return true;
+  }
   // Not the keys of a dialog standing over the disabled window.
   if (hwnd_ == nullptr || !IsWindowEnabled(hwnd_) || GetAncestor(message.hwnd, GA_ROOT) != hwnd_) return false;
   return TranslateAcceleratorW(hwnd_, menus_.accelerators(), &message) != 0;
 }
 
-void Form1::customFieldOk(int across, int down, int totalmines) {
-  game_.customFieldOk(across, down, totalmines);
-  sync();
+kit::DialogView& Form1::makeDialog(kit::Dialog& dialog) {
+  dialogs_.emplace_back(&dialog, std::make_unique<GameDialog>(dialog, hwnd_));
+  return *dialogs_.back().second;
 }
 
-void Form1::command(Menu item) {
-  switch (item) {
-    case Menu::mnuNew:
-      return run(&Game::mnuNew_Click);
-    case Menu::mnuBeginner:
-      return run(&Game::mnuBeginner_Click);
-    case Menu::mnuIntermediate:
-      return run(&Game::mnuIntermediate_Click);
-    case Menu::mnuHard:
-      return run(&Game::mnuHard_Click);
-    case Menu::mnuMarks:
-      return run(&Game::mnuMarks_Click);
-    case Menu::mnuColor:
-      return run(&Game::mnuColor_Click);
-    case Menu::mnuCustom:
-      sync();  // the check mark stays as the game has it until the dialog's OK
-      if (onCustom) onCustom();
-      return;
-    case Menu::mnuBest:
-      if (onBest) onBest();
-      return;
-    case Menu::mnuAbout:
-      if (onAbout) onAbout();
-      return;
-    case Menu::mnuExit:
-      DestroyWindow(hwnd_);
-      return;
-    default:
-      break;
+GameDialog* Form1::dialog(const kit::Dialog& dialog) const {
+  for (const auto& [model, view] : dialogs_) {
+    if (model == &dialog) return view.get();
   }
-  for (const TileSetChoice& choice : kTileSetChoices) {
-    if (choice.item != item) continue;
-    game_.mnuTile_Click(item);
-    sync();
-  }
+  return nullptr;
 }
 
-void Form1::run(void (Game::*command)()) {
-  (game_.*command)();
-  sync();
+void Form1::quit() {
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
 
 void Form1::sync() {
@@ -376,18 +353,18 @@ void Form1::fitToBoard() {
   const RECT wanted = outerRect(clientWidth, clientHeight, kStyle, kExStyle, true, dpi_);
   RECT before;
   GetWindowRect(hwnd_, &before);
-  const kit::Rect room = rect(workArea(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST)));
-  auto place = [&](int w, int h) {
-    const kit::Rect r = kit::recentre(rect(before), w, h, room);
-    SetWindowPos(hwnd_, nullptr, r.x, r.y, r.w, r.h, SWP_NOZORDER | SWP_NOACTIVATE);
-  };
-  place(width(wanted), height(wanted));
+  int w = width(wanted), h = height(wanted);
+  SetWindowPos(hwnd_, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   // A menu bar too long for a narrow window wraps onto a second line and
   // takes that line from the client area: the window grows by it.
   RECT client;
   GetClientRect(hwnd_, &client);
-  if (client.bottom != clientHeight || client.right != clientWidth)
-    place(width(wanted) + clientWidth - client.right, height(wanted) + clientHeight - client.bottom);
+  w += clientWidth - client.right;
+  h += clientHeight - client.bottom;
+  // It moves only when its size changed, about its centre.
+  const kit::Rect room = rect(workArea(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST)));
+  const kit::Rect at = kit::refit(rect(before), w, h, room).value_or(rect(before));
+  SetWindowPos(hwnd_, nullptr, at.x, at.y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::paint() {
@@ -408,16 +385,6 @@ void Form1::paint() {
     }
   }
   EndPaint(hwnd_, &ps);
-}
-
-void Form1::mnuAbout_Click() {
-  constexpr char kContext[] = "klandor::ui::Form1";
-  const std::wstring text = wide(translated(
-      kContext,
-      "Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch "
-      "each cell, the right button plants a flag, and the fastest time of each level is kept with its holder's name. "
-      "Written by the Klandor developers."));
-  MessageBoxW(hwnd_, text.c_str(), wide(translated(kContext, "About Klandor")).c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
 }  // namespace klandor::win

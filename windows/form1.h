@@ -1,46 +1,51 @@
 #pragma once
 // The main window: the menu bar, the board painted from one composed
-// bitmap, and the clock's timer. Commands go to the game, the board's mouse
-// and keys to the front-end kit; afterwards the window mirrors the game's
-// state (pictures, check marks, whether the clock runs).
+// bitmap, and the clock's timer, over one session of the game. Menu items go
+// to the session, the board's mouse and keys to the front-end kit;
+// afterwards the window mirrors the game (pictures, check marks, whether the
+// clock runs, its size). It makes the dialogs' windows for the session and
+// answers its boxes.
 
 #include "windows/win32.h"
 
-#include <functional>
+#include <memory>
+#include <vector>
 
 #include "core/game.h"
 #include "kit/front.h"
+#include "kit/session.h"
 #include "kit/window.h"
 #include "windows/back_buffer.h"
+#include "windows/game_dialog.h"
 #include "windows/menu_bar.h"
 
 namespace klandor::win {
 
-class Form1 {
+class Form1 final : public kit::Shell {
  public:
   // Makes the window, hidden, centred on the screen.
-  Form1(Game& game, HINSTANCE instance);
-  ~Form1();
+  Form1(kit::Session& session, HINSTANCE instance);
+  ~Form1() override;
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
 
   HWND hwnd() const { return hwnd_; }
-
-  // Commands that open other windows; the owner fills them in. About
-  // defaults to the information box.
-  std::function<void()> onBest;
-  std::function<void()> onCustom;
-  std::function<void()> onAbout;
+  kit::Session& session() const { return session_; }
+  // The window of a dialog, once made.
+  GameDialog* dialog(const kit::Dialog& dialog) const;
 
   // Brings the window up to the game after the game changed.
   void sync();
 
-  // The Custom Field's OK: a new Custom board of this size.
-  void customFieldOk(int across, int down, int totalmines);
+  // The session's shell.
+  void syncWindow() override { sync(); }
+  kit::DialogView& makeDialog(kit::Dialog& dialog) override;
+  void quit() override;
 
-  // Hands a message of the thread's loop to the menu's shortcut keys while
-  // the window takes input; true when it was one of them.
-  bool translateAccelerator(MSG& message);
+  // Hands a message of the thread's loop to an open dialog's keys, then to
+  // the menu's shortcut keys while the window takes input; true when one
+  // took it.
+  bool translate(MSG& message);
 
   // What the client area shows now, for tests.
   const BackBuffer& composed() const { return buffer_; }
@@ -50,9 +55,6 @@ class Form1 {
  private:
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void command(Menu item);
-  void run(void (Game::*command)());
-  void mnuAbout_Click();
 
   // The board's mouse and keys, forwarded to the kit.
   void mouse(UINT message, WPARAM wParam, LPARAM lParam);
@@ -73,6 +75,7 @@ class Form1 {
   void fitToBoard();
   void paint();
 
+  kit::Session& session_;
   Game& game_;
   kit::Front front_;
   HWND hwnd_ = nullptr;
@@ -81,6 +84,7 @@ class Form1 {
   BackBuffer buffer_;
   UINT dpi_ = 96;
   bool releasing_ = false;  // the window lets the mouse go itself
+  std::vector<std::pair<const kit::Dialog*, std::unique_ptr<GameDialog>>> dialogs_;
 };
 
 }  // namespace klandor::win

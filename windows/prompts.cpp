@@ -9,9 +9,6 @@ namespace {
 
 constexpr int kBoxId = 100, kCancelId = 101, kMessageId = 102;
 
-// A message or title in the player's language.
-std::wstring text(const std::string& english) { return wide(translated(kPromptsContext, english)); }
-
 }  // namespace
 
 NamePrompt::NamePrompt(HWND owner, std::wstring message, std::wstring defaultReply)
@@ -50,20 +47,17 @@ bool NamePrompt::command(int id, int code) {
 
 void NamePrompt::closeByFrame() { end(IDCANCEL); }
 
-std::string WinPrompts::inputBox(const std::string& prompt, const std::string& title,
-                                 const std::string& defaultReply) {
-  NamePrompt box(GetActiveWindow(), text(prompt), wide(defaultReply));
-  return box.run(text(title));
+bool WinPrompts::messageBox(Kind kind, const kit::Text& title, const kit::Text& message) {
+  UINT type = MB_OK | MB_ICONINFORMATION;
+  if (kind == Kind::kWarning) type = MB_OK | MB_ICONWARNING;
+  if (kind == Kind::kQuestion) type = MB_OKCANCEL | MB_DEFBUTTON2;
+  return MessageBoxW(GetActiveWindow(), say(message).c_str(), say(title).c_str(), type) == IDOK;
 }
 
-bool WinPrompts::confirm(const std::string& message, const std::string& title) {
-  return MessageBoxW(GetActiveWindow(), text(message).c_str(), text(title).c_str(), MB_OKCANCEL | MB_DEFBUTTON2) ==
-         IDOK;
-}
-
-void WinPrompts::warn(const std::string& title, const std::string& message, const std::string& detail) {
-  const std::wstring shown = wide(arg(translated(kPromptsContext, message), detail));
-  MessageBoxW(GetActiveWindow(), shown.c_str(), text(title).c_str(), MB_OK | MB_ICONWARNING);
+std::optional<std::string> WinPrompts::textBox(const kit::Text& title, const kit::Text& message,
+                                               const std::string& reply) {
+  NamePrompt box(GetActiveWindow(), say(message), wide(reply));
+  return box.run(say(title));
 }
 
 }  // namespace klandor::win

@@ -1,13 +1,12 @@
 #pragma once
-// The player's side of the records as modal boxes of the system's own, each
-// over the window that is active when it opens: the name prompt after a
-// record (a small dialog of its own: the message, a box holding the default
-// name, OK and Cancel), the question before a reset (OK and Cancel, no
-// icon, Cancel the default), the warning of a failed save.
+// The game's modal boxes as the system's own, each over the window that is
+// active when it opens; the text prompt (the name after a record) a small
+// dialog of its own: the message, a box holding the default name, OK and
+// Cancel.
 
 #include <string>
 
-#include "records/prompts.h"
+#include "kit/boxes.h"
 #include "windows/dialog.h"
 
 namespace klandor::win {
@@ -28,12 +27,11 @@ class NamePrompt final : public Dialog {
   std::string typed_;
 };
 
-class WinPrompts final : public Prompts {
+class WinPrompts final : public kit::Boxes {
  public:
-  std::string inputBox(const std::string& prompt, const std::string& title,
-                       const std::string& defaultReply) override;
-  bool confirm(const std::string& message, const std::string& title) override;
-  void warn(const std::string& title, const std::string& message, const std::string& detail) override;
+  bool messageBox(Kind kind, const kit::Text& title, const kit::Text& message) override;
+  std::optional<std::string> textBox(const kit::Text& title, const kit::Text& message,
+                                     const std::string& reply) override;
 };
 
 }  // namespace klandor::win

@@ -1,5 +1,6 @@
 #include "windows/text.h"
 
+#include "windows/translations/translations.h"
 #include "windows/win32.h"
 
 namespace klandor::win {
@@ -20,6 +21,15 @@ std::string utf8(std::wstring_view wide) {
   std::string out(static_cast<std::size_t>(length), '\0');
   WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, out.data(), length, nullptr, nullptr);
   return out;
+}
+
+std::wstring say(const kit::Text& text) {
+  if (text.empty()) return {};
+  const std::string_view pattern =
+      text.context == nullptr
+          ? std::string_view(text.english)
+          : translated(text.context, text.english, text.comment != nullptr ? text.comment : "", text.count.value_or(-1));
+  return wide(kit::Text::fill(pattern, text.args));
 }
 
 }  // namespace klandor::win

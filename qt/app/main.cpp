@@ -3,9 +3,10 @@
 // user's data folder.
 #include <QApplication>
 
+#include "kit/session.h"
 #include "qt/dialogs/qt_prompts.h"
 #include "qt/translations/language.h"
-#include "qt/ui/session.h"
+#include "qt/ui/form1.h"
 #include "records/best_file.h"
 
 int main(int argc, char* argv[]) {
@@ -17,7 +18,8 @@ int main(int argc, char* argv[]) {
   const klandor::Translation translation(klandor::playerLocale());
 
   klandor::QtPrompts prompts;
-  klandor::ui::Session session(klandor::bestTimesPath(), prompts);
-  session.form1().show();
+  klandor::kit::Session session(klandor::bestTimesPath(), prompts);
+  klandor::ui::Form1 window(session);
+  window.show();
   return QApplication::exec();
 }

@@ -1,35 +1,37 @@
 #pragma once
-// What the Best Times and Custom Field dialogs share: each stands over the
-// main window, which is disabled while the dialog is open, so the player can
-// only use the dialog. Closing the dialog through its frame or with Escape
-// runs closeByFrame().
+// A dialog of the game as Qt widgets: the controls the kit's dialog lays
+// out, at their places, showing its texts in the player's language; each
+// button's click and the closing of the window go back to it. It stands over
+// the main window, which is disabled while it is open.
 
 #include <QDialog>
+#include <vector>
+
+#include "kit/dialogs.h"
 
 namespace klandor {
 
-// Positions and sizes of the dialog layouts are given in twips, 15 to a pixel.
-constexpr int px(int twips) { return (twips + 7) / 15; }
-
-class GameDialog : public QDialog {
+class GameDialog final : public QDialog, public kit::DialogView {
   Q_OBJECT
 
  public:
-  GameDialog(QWidget* mainWindow, int clientWidth, int clientHeight);
+  GameDialog(kit::Dialog& dialog, QWidget* mainWindow);
 
+  // A control by its index in the dialog's layout.
+  QWidget* control(int index) const { return controls_[static_cast<std::size_t>(index)]; }
+
+  void refresh() override;
+  void showOverMain() override;
+  void hideToMain() override;
+  std::string boxText(int control) const override;
+
+  // Closing through the frame or with Escape.
   void reject() override;
 
- protected:
-  // Disables the main window and shows the dialog in front of it.
-  void showOverMainWindow();
-  // Hides the dialog and enables the main window again.
-  void hideToMainWindow();
-  QWidget* mainWindow() const { return mainWindow_; }
-
-  virtual void closeByFrame() = 0;
-
  private:
+  kit::Dialog& dialog_;
   QWidget* mainWindow_;
+  std::vector<QWidget*> controls_;
 };
 
 }  // namespace klandor

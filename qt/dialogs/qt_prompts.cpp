@@ -9,35 +9,42 @@ namespace klandor {
 
 namespace {
 
-// A message or title in the player's language.
-QString text(const std::string& english) { return translated(kPromptsContext, english); }
-// A reply or detail, shown as it is.
-QString data(const std::string& utf8) { return QString::fromStdString(utf8); }
-
-}  // namespace
-
-std::string QtPrompts::inputBox(const std::string& prompt, const std::string& title,
-                                const std::string& defaultReply) {
-  bool ok = false;
-  const QString reply = QInputDialog::getText(QApplication::activeWindow(), text(title), text(prompt),
-                                              QLineEdit::Normal, data(defaultReply), &ok);
-  return ok ? reply.toStdString() : std::string();
-}
-
-std::unique_ptr<QMessageBox> confirmBox(const std::string& message, const std::string& title, QWidget* parent) {
-  auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, text(title), text(message),
+std::unique_ptr<QMessageBox> questionBox(const QString& title, const QString& message, QWidget* parent) {
+  auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, title, message,
                                            QMessageBox::Ok | QMessageBox::Cancel, parent);
   box->setDefaultButton(QMessageBox::Cancel);
   box->setEscapeButton(QMessageBox::Cancel);
   return box;
 }
 
-bool QtPrompts::confirm(const std::string& message, const std::string& title) {
-  return confirmBox(message, title, QApplication::activeWindow())->exec() == QMessageBox::Ok;
+}  // namespace
+
+std::unique_ptr<QMessageBox> confirmBox(const std::string& message, const std::string& title, QWidget* parent) {
+  return questionBox(say({kPromptsContext, title.c_str()}), say({kPromptsContext, message.c_str()}), parent);
 }
 
-void QtPrompts::warn(const std::string& title, const std::string& message, const std::string& detail) {
-  QMessageBox::warning(QApplication::activeWindow(), text(title), text(message).arg(data(detail)));
+bool QtPrompts::messageBox(Kind kind, const kit::Text& title, const kit::Text& message) {
+  QWidget* parent = QApplication::activeWindow();
+  switch (kind) {
+    case Kind::kQuestion:
+      return questionBox(say(title), say(message), parent)->exec() == QMessageBox::Ok;
+    case Kind::kWarning:
+      QMessageBox::warning(parent, say(title), say(message));
+      return true;
+    case Kind::kInformation:
+      QMessageBox::information(parent, say(title), say(message));
+      return true;
+  }
+  return false;
+}
+
+std::optional<std::string> QtPrompts::textBox(const kit::Text& title, const kit::Text& message,
+                                              const std::string& reply) {
+  bool ok = false;
+  const QString typed = QInputDialog::getText(QApplication::activeWindow(), say(title), say(message),
+                                              QLineEdit::Normal, QString::fromStdString(reply), &ok);
+  if (!ok) return std::nullopt;
+  return typed.toStdString();
 }
 
 }  // namespace klandor

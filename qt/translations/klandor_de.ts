@@ -122,6 +122,25 @@
     </message>
 </context>
 <context>
+    <name>Levels</name>
+    <message>
+        <source>Beginner</source>
+        <translation>Anfänger</translation>
+    </message>
+    <message>
+        <source>Intermediate</source>
+        <translation>Fortgeschrittene</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Profis</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Game</source>
@@ -250,6 +269,14 @@ They are kept until the game is closed.</source>
 
 Sie bleiben erhalten, bis das Spiel beendet wird.</translation>
     </message>
+    <message>
+        <source>About Klandor</source>
+        <translation>Über Klandor</translation>
+    </message>
+    <message>
+        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
+        <translation>Klandor 1.0. Decken Sie so schnell wie möglich jedes Feld auf, unter dem keine Mine liegt: Die Zahlen verraten, wie viele Minen an ein Feld grenzen, die rechte Maustaste setzt eine Flagge, und für jeden Schwierigkeitsgrad wird die schnellste Zeit mit dem Namen des Rekordhalters gespeichert. Geschrieben von den Klandor-Entwicklern.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>
@@ -303,14 +330,6 @@ Sie bleiben erhalten, bis das Spiel beendet wird.</translation>
         <source>Klandor</source>
         <comment>the game&apos;s name</comment>
         <translation>Klandor</translation>
-    </message>
-    <message>
-        <source>About Klandor</source>
-        <translation>Über Klandor</translation>
-    </message>
-    <message>
-        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
-        <translation>Klandor 1.0. Decken Sie so schnell wie möglich jedes Feld auf, unter dem keine Mine liegt: Die Zahlen verraten, wie viele Minen an ein Feld grenzen, die rechte Maustaste setzt eine Flagge, und für jeden Schwierigkeitsgrad wird die schnellste Zeit mit dem Namen des Rekordhalters gespeichert. Geschrieben von den Klandor-Entwicklern.</translation>
     </message>
 </context>
 </TS>

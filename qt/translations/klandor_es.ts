@@ -122,6 +122,25 @@
     </message>
 </context>
 <context>
+    <name>Levels</name>
+    <message>
+        <source>Beginner</source>
+        <translation>Principiante</translation>
+    </message>
+    <message>
+        <source>Intermediate</source>
+        <translation>Intermedio</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experto</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Game</source>
@@ -250,6 +269,14 @@ They are kept until the game is closed.</source>
 
 Se conservarán hasta que se cierre el juego.</translation>
     </message>
+    <message>
+        <source>About Klandor</source>
+        <translation>Acerca de Klandor</translation>
+    </message>
+    <message>
+        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
+        <translation>Klandor 1.0. Descubra lo más rápido posible todas las casillas que no esconden una mina: los números indican cuántas minas tocan cada casilla, el botón derecho coloca una bandera y el mejor tiempo de cada nivel se guarda con el nombre de quien lo logró. Escrito por los desarrolladores de Klandor.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>
@@ -303,14 +330,6 @@ Se conservarán hasta que se cierre el juego.</translation>
         <source>Klandor</source>
         <comment>the game&apos;s name</comment>
         <translation>Klandor</translation>
-    </message>
-    <message>
-        <source>About Klandor</source>
-        <translation>Acerca de Klandor</translation>
-    </message>
-    <message>
-        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
-        <translation>Klandor 1.0. Descubra lo más rápido posible todas las casillas que no esconden una mina: los números indican cuántas minas tocan cada casilla, el botón derecho coloca una bandera y el mejor tiempo de cada nivel se guarda con el nombre de quien lo logró. Escrito por los desarrolladores de Klandor.</translation>
     </message>
 </context>
 </TS>

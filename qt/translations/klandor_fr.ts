@@ -122,6 +122,25 @@
     </message>
 </context>
 <context>
+    <name>Levels</name>
+    <message>
+        <source>Beginner</source>
+        <translation>Débutant</translation>
+    </message>
+    <message>
+        <source>Intermediate</source>
+        <translation>Intermédiaire</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Game</source>
@@ -250,6 +269,14 @@ They are kept until the game is closed.</source>
 
 Ils sont conservés jusqu&apos;à la fermeture du jeu.</translation>
     </message>
+    <message>
+        <source>About Klandor</source>
+        <translation>À propos de Klandor</translation>
+    </message>
+    <message>
+        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
+        <translation>Klandor 1.0. Découvrez le plus vite possible toutes les cases qui ne cachent pas de mine&#xa0;: les nombres indiquent combien de mines touchent chaque case, le bouton droit pose un drapeau, et le meilleur temps de chaque niveau est conservé avec le nom de son détenteur. Écrit par les développeurs de Klandor.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>
@@ -303,14 +330,6 @@ Ils sont conservés jusqu&apos;à la fermeture du jeu.</translation>
         <source>Klandor</source>
         <comment>the game&apos;s name</comment>
         <translation>Klandor</translation>
-    </message>
-    <message>
-        <source>About Klandor</source>
-        <translation>À propos de Klandor</translation>
-    </message>
-    <message>
-        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
-        <translation>Klandor 1.0. Découvrez le plus vite possible toutes les cases qui ne cachent pas de mine&#xa0;: les nombres indiquent combien de mines touchent chaque case, le bouton droit pose un drapeau, et le meilleur temps de chaque niveau est conservé avec le nom de son détenteur. Écrit par les développeurs de Klandor.</translation>
     </message>
 </context>
 </TS>

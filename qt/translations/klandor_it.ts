@@ -122,6 +122,25 @@
     </message>
 </context>
 <context>
+    <name>Levels</name>
+    <message>
+        <source>Beginner</source>
+        <translation>Principiante</translation>
+    </message>
+    <message>
+        <source>Intermediate</source>
+        <translation>Intermedio</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Esperto</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzato</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Game</source>
@@ -250,6 +269,14 @@ They are kept until the game is closed.</source>
 
 Verranno conservati fino alla chiusura del gioco.</translation>
     </message>
+    <message>
+        <source>About Klandor</source>
+        <translation>Informazioni su Klandor</translation>
+    </message>
+    <message>
+        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
+        <translation>Klandor 1.0. Scopri il più in fretta possibile tutte le caselle che non nascondono una mina: i numeri indicano quante mine toccano ogni casella, il tasto destro pianta una bandierina e il tempo migliore di ogni livello viene conservato con il nome di chi l&apos;ha ottenuto. Scritto dagli sviluppatori di Klandor.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>
@@ -303,14 +330,6 @@ Verranno conservati fino alla chiusura del gioco.</translation>
         <source>Klandor</source>
         <comment>the game&apos;s name</comment>
         <translation>Klandor</translation>
-    </message>
-    <message>
-        <source>About Klandor</source>
-        <translation>Informazioni su Klandor</translation>
-    </message>
-    <message>
-        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
-        <translation>Klandor 1.0. Scopri il più in fretta possibile tutte le caselle che non nascondono una mina: i numeri indicano quante mine toccano ogni casella, il tasto destro pianta una bandierina e il tempo migliore di ogni livello viene conservato con il nome di chi l&apos;ha ottenuto. Scritto dagli sviluppatori di Klandor.</translation>
     </message>
 </context>
 </TS>

@@ -122,6 +122,25 @@
     </message>
 </context>
 <context>
+    <name>Levels</name>
+    <message>
+        <source>Beginner</source>
+        <translation>Beginner</translation>
+    </message>
+    <message>
+        <source>Intermediate</source>
+        <translation>Gevorderd</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Aangepast</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Game</source>
@@ -250,6 +269,14 @@ They are kept until the game is closed.</source>
 
 Ze blijven bewaard tot het spel wordt afgesloten.</translation>
     </message>
+    <message>
+        <source>About Klandor</source>
+        <translation>Over Klandor</translation>
+    </message>
+    <message>
+        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
+        <translation>Klandor 1.0. Leg zo snel mogelijk elk vakje bloot waaronder geen mijn ligt: de getallen vertellen hoeveel mijnen aan een vakje grenzen, de rechtermuisknop plaatst een vlag, en de snelste tijd van elk niveau wordt bewaard met de naam van wie hem neerzette. Geschreven door de ontwikkelaars van Klandor.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>
@@ -303,14 +330,6 @@ Ze blijven bewaard tot het spel wordt afgesloten.</translation>
         <source>Klandor</source>
         <comment>the game&apos;s name</comment>
         <translation>Klandor</translation>
-    </message>
-    <message>
-        <source>About Klandor</source>
-        <translation>Over Klandor</translation>
-    </message>
-    <message>
-        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
-        <translation>Klandor 1.0. Leg zo snel mogelijk elk vakje bloot waaronder geen mijn ligt: de getallen vertellen hoeveel mijnen aan een vakje grenzen, de rechtermuisknop plaatst een vlag, en de snelste tijd van elk niveau wordt bewaard met de naam van wie hem neerzette. Geschreven door de ontwikkelaars van Klandor.</translation>
     </message>
 </context>
 </TS>

@@ -124,6 +124,25 @@
     </message>
 </context>
 <context>
+    <name>Levels</name>
+    <message>
+        <source>Beginner</source>
+        <translation>Początkujący</translation>
+    </message>
+    <message>
+        <source>Intermediate</source>
+        <translation>Zaawansowany</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Ekspert</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Niestandardowy</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Game</source>
@@ -252,6 +271,14 @@ They are kept until the game is closed.</source>
 
 Zostaną zachowane do zamknięcia gry.</translation>
     </message>
+    <message>
+        <source>About Klandor</source>
+        <translation>O programie Klandor</translation>
+    </message>
+    <message>
+        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
+        <translation>Klandor 1.0. Jak najszybciej odkryj wszystkie pola, pod którymi nie ma miny: liczby mówią, ile min sąsiaduje z danym polem, prawy przycisk stawia flagę, a najlepszy czas każdego poziomu zostaje zapisany wraz z imieniem jego zdobywcy. Napisane przez twórców Klandora.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>
@@ -306,14 +333,6 @@ Zostaną zachowane do zamknięcia gry.</translation>
         <source>Klandor</source>
         <comment>the game&apos;s name</comment>
         <translation>Klandor</translation>
-    </message>
-    <message>
-        <source>About Klandor</source>
-        <translation>O programie Klandor</translation>
-    </message>
-    <message>
-        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
-        <translation>Klandor 1.0. Jak najszybciej odkryj wszystkie pola, pod którymi nie ma miny: liczby mówią, ile min sąsiaduje z danym polem, prawy przycisk stawia flagę, a najlepszy czas każdego poziomu zostaje zapisany wraz z imieniem jego zdobywcy. Napisane przez twórców Klandora.</translation>
     </message>
 </context>
 </TS>

@@ -122,6 +122,25 @@
     </message>
 </context>
 <context>
+    <name>Levels</name>
+    <message>
+        <source>Beginner</source>
+        <translation>Iniciante</translation>
+    </message>
+    <message>
+        <source>Intermediate</source>
+        <translation>Intermediário</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Especialista</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Game</source>
@@ -250,6 +269,14 @@ They are kept until the game is closed.</source>
 
 Eles serão mantidos até o jogo ser fechado.</translation>
     </message>
+    <message>
+        <source>About Klandor</source>
+        <translation>Sobre o Klandor</translation>
+    </message>
+    <message>
+        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
+        <translation>Klandor 1.0. Descubra o mais rápido possível todos os quadrados que não escondem uma mina: os números indicam quantas minas tocam cada quadrado, o botão direito coloca uma bandeira e o melhor tempo de cada nível é guardado com o nome de quem o fez. Escrito pelos desenvolvedores do Klandor.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>
@@ -303,14 +330,6 @@ Eles serão mantidos até o jogo ser fechado.</translation>
         <source>Klandor</source>
         <comment>the game&apos;s name</comment>
         <translation>Klandor</translation>
-    </message>
-    <message>
-        <source>About Klandor</source>
-        <translation>Sobre o Klandor</translation>
-    </message>
-    <message>
-        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
-        <translation>Klandor 1.0. Descubra o mais rápido possível todos os quadrados que não escondem uma mina: os números indicam quantas minas tocam cada quadrado, o botão direito coloca uma bandeira e o melhor tempo de cada nível é guardado com o nome de quem o fez. Escrito pelos desenvolvedores do Klandor.</translation>
     </message>
 </context>
 </TS>

@@ -54,4 +54,13 @@ QString translated(const char* context, std::string_view english, int n) {
   return QCoreApplication::translate(context, std::string(english).c_str(), nullptr, n);
 }
 
+QString say(const kit::Text& text) {
+  if (text.empty()) return {};
+  const QString pattern = text.context == nullptr
+                              ? QString::fromUtf8(text.english)
+                              : QCoreApplication::translate(text.context, text.english, text.comment,
+                                                            text.count.value_or(-1));
+  return QString::fromStdString(kit::Text::fill(pattern.toStdString(), text.args));
+}
+
 }  // namespace klandor

@@ -11,6 +11,8 @@
 #include <QTranslator>
 #include <string_view>
 
+#include "kit/text.h"
+
 namespace klandor {
 
 // The locale the player's texts follow: the system's (QLocale::system(),
@@ -46,5 +48,9 @@ QStringList shippedLanguages();
 // language; one marked with KLANDOR_TR_N_NOOP in its form for the count n.
 QString translated(const char* context, std::string_view english);
 QString translated(const char* context, std::string_view english, int n);
+
+// A text of the kit in the player's language, its data filled in as they
+// are.
+QString say(const kit::Text& text);
 
 }  // namespace klandor

@@ -1,11 +1,11 @@
 #include "qt/ui/form1.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 
-#include "core/tile_sets.h"
+#include "qt/dialogs/game_dialog.h"
 #include "qt/images/picture_cache.h"
 #include "qt/translations/language.h"
 #include "qt/ui/board_view.h"
@@ -18,8 +18,9 @@ kit::Rect toRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()};
 QRect toQRect(const kit::Rect& r) { return {r.x, r.y, r.w, r.h}; }
 }  // namespace
 
-Form1::Form1(Game& game, QWidget* parent) : QMainWindow(parent), game_(game), window_(game) {
-  setWindowTitle(tr("Klandor", "the game's name"));
+Form1::Form1(kit::Session& session, QWidget* parent)
+    : QMainWindow(parent), session_(session), game_(session.game()), window_(session.game()) {
+  setWindowTitle(say(kit::gameTitle()));
   setWindowIcon(images::gameIcon());
   board_ = new BoardView(game_, this);
   setCentralWidget(board_);
@@ -33,21 +34,27 @@ Form1::Form1(Game& game, QWidget* parent) : QMainWindow(parent), game_(game), wi
   });
   connect(board_, &BoardView::played, this, &Form1::sync);
 
-  onAbout = [this] { mnuAbout_Click(); };
+  session_.attach(this);
   sync();
   fitToBoard();
 }
 
+Form1::~Form1() { session_.attach(nullptr); }
+
 void Form1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (opened_) return;
-  // The window opens centred on the screen.
   opened_ = true;
   if (const QScreen* screen = this->screen()) {
-    const kit::Rect room = toRect(screen->availableGeometry());
     const QRect frame = frameGeometry();
-    move(toQRect(kit::recentre(room, frame.width(), frame.height(), room)).topLeft());
+    move(toQRect(kit::opening(frame.width(), frame.height(), toRect(screen->availableGeometry()))).topLeft());
   }
+}
+
+// Closing the window through its frame is the game's Exit.
+void Form1::closeEvent(QCloseEvent* event) {
+  session_.exit();
+  QMainWindow::closeEvent(event);
 }
 
 void Form1::buildMenus() {
@@ -73,51 +80,17 @@ void Form1::buildMenus() {
     a->setObjectName(text(d.name));
     a->setCheckable(d.checkable);
     if (!d.shortcut.empty()) a->setShortcut(QKeySequence(text(d.shortcut)));
+    connect(a, &QAction::triggered, this, [this, item = d.item] { session_.choose(item); });
     actions_[slot] = a;
   }
-
-  auto on = [this](Menu item, auto handler) { connect(action(item), &QAction::triggered, this, handler); };
-  on(Menu::mnuNew, [this] { run(&Game::mnuNew_Click); });
-  on(Menu::mnuBeginner, [this] { run(&Game::mnuBeginner_Click); });
-  on(Menu::mnuIntermediate, [this] { run(&Game::mnuIntermediate_Click); });
-  on(Menu::mnuHard, [this] { run(&Game::mnuHard_Click); });
-  on(Menu::mnuMarks, [this] { run(&Game::mnuMarks_Click); });
-  on(Menu::mnuColor, [this] { run(&Game::mnuColor_Click); });
-  for (const TileSetChoice& choice : kTileSetChoices) {
-    on(choice.item, [this, item = choice.item] {
-      game_.mnuTile_Click(item);
-      sync();
-    });
-  }
-  on(Menu::mnuCustom, [this] {
-    sync();  // the check mark stays as the game has it until the dialog's OK
-    if (onCustom) onCustom();
-  });
-  on(Menu::mnuBest, [this] {
-    if (onBest) onBest();
-  });
-  on(Menu::mnuAbout, [this] {
-    if (onAbout) onAbout();
-  });
-  on(Menu::mnuExit, [] { QApplication::exit(0); });
-}
-
-void Form1::run(void (Game::*command)()) {
-  (game_.*command)();
-  sync();
-}
-
-void Form1::customFieldOk(int across, int down, int totalmines) {
-  game_.customFieldOk(across, down, totalmines);
-  sync();
 }
 
 void Form1::sync() {
   board_->sync();
   for (const MenuDesign& d : kMenuDesign) {
     QAction* a = action(d.item);
-    if (a->isCheckable()) a->setChecked(game_.menu.checked(d.item));
-    a->setEnabled(game_.menu.enabled(d.item));
+    if (a->isCheckable() && a->isChecked() != game_.menu.checked(d.item)) a->setChecked(game_.menu.checked(d.item));
+    if (a->isEnabled() != game_.menu.enabled(d.item)) a->setEnabled(game_.menu.enabled(d.item));
   }
   const kit::WindowState::Sync follow = window_.sync();
   if (!follow.timerRuns) {
@@ -137,18 +110,25 @@ void Form1::fitToBoard() {
   setFixedSize(sizeHint());
   const QRect frame = frameGeometry();
   const QScreen* screen = this->screen();
-  if (!isVisible() || frame.size() == before.size() || screen == nullptr) return;
-  // A board of another size grows or shrinks the window about its centre,
-  // and never past the edges of the screen.
-  const kit::Rect room = toRect(screen->availableGeometry());
-  move(toQRect(kit::recentre(toRect(before), frame.width(), frame.height(), room)).topLeft());
+  if (!isVisible() || screen == nullptr) return;
+  const std::optional<kit::Rect> place =
+      kit::refit(toRect(before), frame.width(), frame.height(), toRect(screen->availableGeometry()));
+  if (place) move(toQRect(*place).topLeft());
 }
 
-void Form1::mnuAbout_Click() {
-  QMessageBox::information(this, tr("About Klandor"),
-                           tr("Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers "
-                              "tell how many mines touch each cell, the right button plants a flag, and the fastest "
-                              "time of each level is kept with its holder's name. Written by the Klandor developers."));
+kit::DialogView& Form1::makeDialog(kit::Dialog& dialog) {
+  auto* view = new GameDialog(dialog, this);
+  dialogs_.emplace_back(&dialog, view);
+  return *view;
 }
+
+GameDialog* Form1::dialog(const kit::Dialog& dialog) const {
+  for (const auto& [model, view] : dialogs_) {
+    if (model == &dialog) return view;
+  }
+  return nullptr;
+}
+
+void Form1::quit() { QApplication::exit(0); }
 
 }  // namespace klandor::ui

@@ -66,11 +66,14 @@ inline std::vector<int> walledBoard() {
   return v;
 }
 
-class GameTest : public ::testing::Test {
+// Helpers that lay exact boards, play cells and read the counter and clock
+// digits of a game.
+class GameHelpers {
  protected:
-  Module1 settings;
-  ScriptedRandom random;
-  Game game{settings, random, [] { return kSeed; }};
+  explicit GameHelpers(Game& g) : game(g), settings(g.m) {}
+
+  Game& game;
+  Module1& settings;
 
   int cells() const { return game.cells(); }
 
@@ -113,6 +116,18 @@ class GameTest : public ::testing::Test {
   void tick(int times = 1) {
     for (int i = 0; i < times; ++i) game.Second_Timer();
   }
+};
+
+// The game itself, seeded with kSeed.
+struct OwnGame {
+  Module1 ownSettings;
+  ScriptedRandom random;
+  Game ownGame{ownSettings, random, [] { return kSeed; }};
+};
+
+class GameTest : public ::testing::Test, protected OwnGame, protected GameHelpers {
+ protected:
+  GameTest() : GameHelpers(ownGame) {}
 };
 
 }  // namespace klandor::test

@@ -35,5 +35,13 @@ TEST(Recentre, AboutTheOldCentreAndInsideTheRoom) {
   EXPECT_EQ(recentre({-40, -30, 158, 238}, 158, 239, room), (Rect{0, 0, 158, 239}));
 }
 
+// A new board of the same size leaves the window where the player put it,
+// even half off the screen; one of another size keeps its centre.
+TEST(Refit, MovesOnlyWhenTheSizeChanges) {
+  const Rect room{0, 0, 1024, 768};
+  EXPECT_EQ(refit({-40, 600, 158, 238}, 158, 238, room), std::nullopt);
+  EXPECT_EQ(refit({300, 100, 158, 238}, 286, 366, room), (Rect{236, 36, 286, 366}));
+}
+
 }  // namespace
 }  // namespace klandor::kit

@@ -1,5 +1,5 @@
 #pragma once
-// Scripted replies to the record prompts.
+// Scripted replies to the modal questions and boxes.
 
 #include <gmock/gmock.h>
 
@@ -12,6 +12,7 @@ class MockPrompts : public Prompts {
   MOCK_METHOD(std::string, inputBox, (const std::string&, const std::string&, const std::string&), (override));
   MOCK_METHOD(bool, confirm, (const std::string&, const std::string&), (override));
   MOCK_METHOD(void, warn, (const std::string&, const std::string&, const std::string&), (override));
+  MOCK_METHOD(void, inform, (const std::string&, const std::string&), (override));
 };
 
 }  // namespace klandor::test

@@ -1,146 +1,108 @@
-// The dialogs and boxes of a whole session under Wine: the Best Times and
-// Custom Field dialogs over the disabled main window, a record entered and
-// shown, the name prompt.
+// The game's dialogs as windows of the system's own kind, under Wine: over
+// the disabled main window, their layout and keys, the Reset flow every
+// window of the game shares, a record entered and shown, the name prompt.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <memory>
-#include <random>
-
-#include "tests/core/game_fixture.h"
-#include "tests/records/mock_prompts.h"
+#include "tests/kit/best_times_flow.h"
+#include "tests/windows/window_fixture.h"
 #include "windows/prompts.h"
-#include "windows/session.h"
 #include "windows/text.h"
 
 namespace klandor::win {
 namespace {
 
-using ::testing::_;
+using kit::Form2;
+using kit::Form3;
 using ::testing::Return;
 
-std::string readFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+class DialogsTest : public test::WindowTest {};
 
-class DialogsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder = std::filesystem::path(::testing::TempDir()) / ("klandor" + std::to_string(std::random_device{}()));
-    session = std::make_unique<Session>(GetModuleHandleW(nullptr), folder / "minebs.txt", prompts,
-                                        [] { return test::kSeed; });
+class WinBestTimes final : public test::BestTimesWindow {
+ public:
+  WinBestTimes(Form1& form, kit::Session& session) : form_(form), session_(session) {}
+  void open() override { SendMessageW(form_.hwnd(), WM_COMMAND, MenuBar::command(Menu::mnuBest), 0); }
+  void click(int control) override {
+    GameDialog& v = *form_.dialog(session_.form2());
+    SendMessageW(v.hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(v.control(control)), BN_CLICKED), 0);
   }
-  void TearDown() override {
-    session.reset();
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
-  }
+  std::string caption(int control) override { return form_.dialog(session_.form2())->text(control); }
+  bool visible() override { return IsWindowVisible(form_.dialog(session_.form2())->hwnd()) != 0; }
+  bool mainEnabled() override { return IsWindowEnabled(form_.hwnd()) != 0; }
 
-  HWND main() { return session->form1().hwnd(); }
-  void click(HWND dialog, int id) { SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
-  void send(UINT message, WPARAM wParam, LPARAM lParam) { SendMessageW(main(), message, wParam, lParam); }
-
-  std::filesystem::path folder;
-  ::testing::NiceMock<test::MockPrompts> prompts;
-  std::unique_ptr<Session> session;
+ private:
+  Form1& form_;
+  kit::Session& session_;
 };
 
-TEST_F(DialogsTest, BestTimesOverTheDisabledMainWindowAndItsReset) {
-  session->mnuBest_Click();
-  Form2& best = *session->form2();
-  EXPECT_TRUE(IsWindowVisible(best.hwnd()));
-  EXPECT_FALSE(IsWindowEnabled(main()));
+TEST_F(DialogsTest, BestTimesResetsAsEveryWindowDoes) {
+  WinBestTimes window(*form, session);
+  test::checkResetFlow(*this, window);
+}
+
+TEST_F(DialogsTest, BestTimesStandsOverTheMainWindowTitledWithTheLine) {
+  choose(Menu::mnuBest);
+  GameDialog& best = view(session.form2());
   EXPECT_EQ(windowText(best.hwnd()), "\"999999999MrNobodyMrNobodyMrNobody\"");
-  EXPECT_EQ(best.caption(0), "999 seconds");
-  EXPECT_EQ(best.caption(5), "MrNobody");
   RECT client;
   GetClientRect(best.hwnd(), &client);
   EXPECT_EQ(client.right, 322);
   EXPECT_EQ(client.bottom, 151);
-
-  // Reset asks first; Cancel keeps the table.
-  const std::filesystem::path file = folder / "minebs.txt";
-  std::ofstream(file, std::ios::binary) << "\"  5 12999Ann     Bo      MrNobody\"\r\n";
-  EXPECT_CALL(prompts, confirm("Are you sure?", "Reset?")).WillOnce(Return(false)).WillOnce(Return(true));
-  click(best.hwnd(), 100);
-  EXPECT_EQ(readFile(file), "\"  5 12999Ann     Bo      MrNobody\"\r\n");
-  click(best.hwnd(), 100);
-  EXPECT_EQ(readFile(file), "\"999999999MrNobodyMrNobodyMrNobody\"\r\n");
-
-  click(best.hwnd(), IDOK);
-  EXPECT_FALSE(IsWindowVisible(best.hwnd()));
-  EXPECT_TRUE(IsWindowEnabled(main()));
-  // Opened again: the captions from the line, the title from the first opening.
-  session->game().mnuNew_Click();
-  std::ofstream(file, std::ios::binary) << "\"  5 12999Ann     Bo      MrNobody\"\r\n";
-  session->game().mnuNew_Click();  // reads the file again
-  session->mnuBest_Click();
-  EXPECT_EQ(best.caption(0), "  5 seconds");
-  EXPECT_EQ(best.caption(3), "Ann     ");
-  EXPECT_EQ(windowText(best.hwnd()), "\"999999999MrNobodyMrNobodyMrNobody\"");
+  EXPECT_EQ(GetDlgCtrlID(GetNextDlgTabItem(best.hwnd(), nullptr, FALSE)), GetDlgCtrlID(best.control(Form2::Reset)));
   SendMessageW(best.hwnd(), WM_CLOSE, 0, 0);  // the frame closes it as OK does
+  EXPECT_FALSE(IsWindowVisible(best.hwnd()));
   EXPECT_TRUE(IsWindowEnabled(main()));
 }
 
-TEST_F(DialogsTest, CustomFieldLimitsWhatIsTypedAndTabsInItsOrder) {
-  session->form1().sync();
-  SendMessageW(main(), WM_COMMAND, MenuBar::command(Menu::mnuCustom), 0);
-  Form3& custom = *session->form3();
+TEST_F(DialogsTest, CustomFieldTakesWhatIsTypedAndTabsInItsOrder) {
+  choose(Menu::mnuCustom);
+  GameDialog& custom = view(session.form3());
   EXPECT_FALSE(IsWindowEnabled(main()));
-  EXPECT_EQ(windowText(custom.Acr), "8");
-  EXPECT_EQ(windowText(custom.TM), "10");
+  EXPECT_EQ(custom.text(Form3::Acr), "8");
+  EXPECT_EQ(custom.text(Form3::TM), "10");
   HWND at = GetNextDlgTabItem(custom.hwnd(), nullptr, FALSE);
   EXPECT_EQ(GetDlgCtrlID(at), IDOK);
-  for (HWND next : {custom.Acr, custom.Dwn, custom.TM}) {
+  for (int next : {Form3::Acr, Form3::Dwn, Form3::TM, Form3::Cancel}) {
     at = GetNextDlgTabItem(custom.hwnd(), at, FALSE);
-    EXPECT_EQ(at, next);
+    EXPECT_EQ(at, custom.control(next));
   }
 
-  SetWindowTextW(custom.Acr, L"100");
-  SetWindowTextW(custom.Dwn, L"2");
-  SetWindowTextW(custom.TM, L"5");
+  SetWindowTextW(custom.control(Form3::Acr), L"100");
+  SetWindowTextW(custom.control(Form3::Dwn), L"2");
+  SetWindowTextW(custom.control(Form3::TM), L"5");
   // Enter in a box is the OK button's.
-  SetFocus(custom.TM);
-  MSG enter{custom.TM, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
-  EXPECT_TRUE(session->translate(enter));
-  EXPECT_EQ(session->settings().across, 30);
-  EXPECT_EQ(session->settings().down, 8);
-  EXPECT_EQ(session->settings().totalmines, 10);
+  SetFocus(custom.control(Form3::TM));
+  MSG enter{custom.control(Form3::TM), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+  EXPECT_TRUE(form->translate(enter));
+  EXPECT_EQ(settings.across, 30);
+  EXPECT_EQ(settings.down, 8);
+  EXPECT_EQ(settings.totalmines, 10);
   EXPECT_FALSE(IsWindowVisible(custom.hwnd()));
   EXPECT_TRUE(IsWindowEnabled(main()));
-  EXPECT_TRUE(session->game().menu.checked(Menu::mnuCustom));
+  EXPECT_TRUE(game.menu.checked(Menu::mnuCustom));
 
   // The boxes keep what was typed; Cancel leaves the board as it is.
-  session->mnuCustom_Click();
-  EXPECT_EQ(windowText(custom.Acr), "100");
-  const unsigned loads = session->game().loads;
-  click(custom.hwnd(), 103);
-  EXPECT_EQ(session->game().loads, loads);
+  choose(Menu::mnuCustom);
+  EXPECT_EQ(custom.text(Form3::Acr), "100");
+  const unsigned loads = game.loads;
+  click(session.form3(), Form3::Cancel);
+  EXPECT_EQ(game.loads, loads);
   EXPECT_TRUE(IsWindowEnabled(main()));
 }
 
 TEST_F(DialogsTest, ARecordIsAskedForStoredAndShown) {
-  Game& game = session->game();
-  session->form1().sync();
-  // Mines on the last ten cells: a release on cell 1 opens all the rest.
-  for (int c = 1; c <= game.cells(); ++c) game.b.ismine[c] = c > game.cells() - 10;
-  game.minecheck();
-  game.b.minesplaced = kTrue;
+  layMinesLast();
   EXPECT_CALL(prompts, inputBox(kRecordPrompt, kRecordTitle, "MrNobody")).WillOnce(Return("Zoë"));
-  const kit::Rect cell = session->form1().front().layout().boxRect(1);
+  const kit::Rect cell = form->front().layout().boxRect(1);
   const LPARAM at = MAKELPARAM(cell.x + 4, cell.y + 4);
-  send(WM_LBUTTONDOWN, MK_LBUTTON, at);
-  send(WM_LBUTTONUP, 0, at);
+  SendMessageW(main(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(main(), WM_LBUTTONUP, 0, at);
   EXPECT_TRUE(game.b.won);
-  EXPECT_EQ(readFile(folder / "minebs.txt"), "\"  1999999Zo\xEB     MrNobodyMrNobody\"\r\n");
-  ASSERT_NE(session->form2(), nullptr);
-  EXPECT_TRUE(IsWindowVisible(session->form2()->hwnd()));
-  EXPECT_EQ(session->form2()->caption(0), "  1 seconds");
-  EXPECT_EQ(session->form2()->caption(3), "Zoë     ");
+  EXPECT_EQ(test::readBytes(dir / "minebs.txt"), "\"  1999999Zo\xEB     MrNobodyMrNobody\"\r\n");
+  GameDialog& best = view(session.form2());
+  EXPECT_TRUE(IsWindowVisible(best.hwnd()));
+  EXPECT_EQ(best.text(Form2::Best), "  1 seconds");
+  EXPECT_EQ(best.text(Form2::Best + 3), "Zoë     ");
 }
 
 // Answers the name prompt once it stands: types into its box and presses a

@@ -10,10 +10,9 @@
 #include <vector>
 
 #include "records/record_entry.h"
-#include "tests/core/game_fixture.h"
-#include "tests/records/mock_prompts.h"
+#include "tests/kit/session_fixture.h"
+#include "windows/form1.h"
 #include "windows/prompts.h"
-#include "windows/session.h"
 #include "windows/text.h"
 #include "windows/translations/translations.h"
 
@@ -88,22 +87,22 @@ struct Measure {
 };
 
 TEST(FitTest, EveryTextFitsItsControlInEveryLanguage) {
-  const std::filesystem::path folder =
-      std::filesystem::path(::testing::TempDir()) / ("klandor" + std::to_string(std::random_device{}()));
   std::vector<std::string_view> languages = shippedLanguages();
   ASSERT_FALSE(languages.empty());
   languages.insert(languages.begin(), "");  // English
   for (const std::string_view language : languages) {
     SCOPED_TRACE(language.empty() ? "en" : std::string(language));
     useLanguage(language);
-    ::testing::NiceMock<test::MockPrompts> prompts;
-    Session session(GetModuleHandleW(nullptr), folder / "minebs.txt", prompts, [] { return test::kSeed; });
-    session.mnuBest_Click();
-    for (const std::string& misfit : cutOff(session.form2()->hwnd())) ADD_FAILURE() << "Best Times: " << misfit;
-    SendMessageW(session.form2()->hwnd(), WM_CLOSE, 0, 0);
-    session.mnuCustom_Click();
-    for (const std::string& misfit : cutOff(session.form3()->hwnd())) ADD_FAILURE() << "Custom Field: " << misfit;
-    SendMessageW(session.form3()->hwnd(), WM_CLOSE, 0, 0);
+    test::OwnSession s;
+    Form1 form(s.session, GetModuleHandleW(nullptr));
+    s.session.choose(Menu::mnuBest);
+    const HWND best = form.dialog(s.session.form2())->hwnd();
+    for (const std::string& misfit : cutOff(best)) ADD_FAILURE() << "Best Times: " << misfit;
+    SendMessageW(best, WM_CLOSE, 0, 0);
+    s.session.choose(Menu::mnuCustom);
+    const HWND custom = form.dialog(s.session.form3())->hwnd();
+    for (const std::string& misfit : cutOff(custom)) ADD_FAILURE() << "Custom Field: " << misfit;
+    SendMessageW(custom, WM_CLOSE, 0, 0);
 
     Measure::found = {"not measured"};
     SetTimer(nullptr, 0, 10, &Measure::prompt);
@@ -111,8 +110,6 @@ TEST(FitTest, EveryTextFitsItsControlInEveryLanguage) {
     for (const std::string& misfit : Measure::found) ADD_FAILURE() << "name prompt: " << misfit;
   }
   useLanguage("");
-  std::error_code ignored;
-  std::filesystem::remove_all(folder, ignored);
 }
 
 }  // namespace

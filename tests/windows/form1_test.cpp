@@ -8,7 +8,7 @@
 
 #include "kit/layout.h"
 #include "resources/picture_numbers.h"
-#include "tests/core/game_fixture.h"
+#include "tests/windows/window_fixture.h"
 
 namespace klandor::win {
 namespace {
@@ -18,11 +18,8 @@ std::uint32_t colour(const res::Picture& p, int x, int y) {
   return static_cast<std::uint32_t>(c.r) << 16 | static_cast<std::uint32_t>(c.g) << 8 | c.b;
 }
 
-class Form1Test : public test::GameTest {
+class Form1Test : public test::WindowTest {
  protected:
-  void SetUp() override { form = std::make_unique<Form1>(game, GetModuleHandleW(nullptr)); }
-
-  void choose(Menu item) { SendMessageW(form->hwnd(), WM_COMMAND, MenuBar::command(item), 0); }
   SIZE client() const {
     RECT r;
     GetClientRect(form->hwnd(), &r);
@@ -45,8 +42,6 @@ class Form1Test : public test::GameTest {
 
   LPARAM at(const kit::Rect& r) const { return MAKELPARAM(r.x + r.w / 2, r.y + r.h / 2); }
   void send(UINT message, WPARAM wParam, LPARAM lParam = 0) { SendMessageW(form->hwnd(), message, wParam, lParam); }
-
-  std::unique_ptr<Form1> form;
 };
 
 TEST_F(Form1Test, FixedBorderCentredClientAreaOfTheLayout) {
@@ -166,11 +161,11 @@ TEST_F(Form1Test, F2StartsANewGameAndExitEndsWithCodeZero) {
   form->sync();
   const unsigned loads = game.loads;
   MSG f2{form->hwnd(), WM_KEYDOWN, VK_F2, 0, 0, {}};
-  EXPECT_TRUE(form->translateAccelerator(f2));
+  EXPECT_TRUE(form->translate(f2));
   EXPECT_EQ(game.loads, loads + 1);
   EXPECT_TRUE(shows(pic::kCovered, kit::Layout(8, 8).boxRect(1)));
   MSG other{form->hwnd(), WM_KEYDOWN, VK_F3, 0, 0, {}};
-  EXPECT_FALSE(form->translateAccelerator(other));
+  EXPECT_FALSE(form->translate(other));
 
   const HWND hwnd = form->hwnd();
   choose(Menu::mnuExit);

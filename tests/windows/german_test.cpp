@@ -9,10 +9,8 @@
 
 #include "resources/best_background.h"
 #include "resources/pictures.h"
-#include "tests/core/game_fixture.h"
-#include "tests/records/mock_prompts.h"
+#include "tests/windows/window_fixture.h"
 #include "windows/menu_bar.h"
-#include "windows/session.h"
 #include "windows/text.h"
 #include "windows/translations/translations.h"
 
@@ -25,25 +23,16 @@ std::wstring menuText(HMENU menu, int position) {
   return text;
 }
 
-class GermanTest : public ::testing::Test {
+class GermanTest : public test::WindowTest {
  protected:
   void SetUp() override {
     ASSERT_EQ(useLanguage("de"), "de");
-    folder = std::filesystem::path(::testing::TempDir()) / ("klandor" + std::to_string(std::random_device{}()));
-    session = std::make_unique<Session>(GetModuleHandleW(nullptr), folder / "minebs.txt", prompts,
-                                        [] { return test::kSeed; });
+    WindowTest::SetUp();
   }
   void TearDown() override {
-    session.reset();
+    WindowTest::TearDown();
     useLanguage("");
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
   }
-  HWND main() { return session->form1().hwnd(); }
-
-  std::filesystem::path folder;
-  ::testing::NiceMock<test::MockPrompts> prompts;
-  std::unique_ptr<Session> session;
 };
 
 TEST_F(GermanTest, MenusAndDialogsSpeakGerman) {
@@ -54,30 +43,30 @@ TEST_F(GermanTest, MenusAndDialogsSpeakGerman) {
   EXPECT_EQ(menuText(game, 0), L"&Neues Spiel\tF2");
   EXPECT_EQ(menuText(GetSubMenu(bar, 1), 0), L"&Hilfethemen");
 
-  session->mnuBest_Click();
-  Form2& best = *session->form2();
-  EXPECT_EQ(best.caption(0), "999 Sekunden");
-  EXPECT_EQ(windowText(GetDlgItem(best.hwnd(), 100)), "&Löschen");
+  choose(Menu::mnuBest);
+  GameDialog& best = view(session.form2());
+  EXPECT_EQ(best.text(kit::Form2::Best), "999 Sekunden");
+  EXPECT_EQ(best.text(kit::Form2::Reset), "&Löschen");
   SendMessageW(best.hwnd(), WM_CLOSE, 0, 0);
 
-  session->mnuCustom_Click();
-  Form3& custom = *session->form3();
+  choose(Menu::mnuCustom);
+  GameDialog& custom = view(session.form3());
   EXPECT_EQ(windowText(custom.hwnd()), "Benutzerdefiniertes Feld");
-  EXPECT_EQ(windowText(GetDlgItem(custom.hwnd(), 103)), "Abbrechen");
+  EXPECT_EQ(custom.text(kit::Form3::Cancel), "Abbrechen");
   SendMessageW(custom.hwnd(), WM_CLOSE, 0, 0);
 }
 
 TEST_F(GermanTest, TheBestTimesBackgroundIsLetteredInGerman) {
   const res::Picture german = res::bestTimesBackground({"Die Schnellsten", {"Anfänger:", "Fortgeschrittene:", "Profis:"}});
   ASSERT_NE(german.pixels, res::picture(600)->pixels);
-  session->mnuBest_Click();
-  const Form2& best = *session->form2();
-  const int s = best.backgroundScale();
+  choose(Menu::mnuBest);
+  const GameDialog& best = view(session.form2());
+  const int s = best.pictureScale(kit::Form2::Fram);
   int wrong = 0;
   for (int y = 0; y < german.height; ++y)
     for (int x = 0; x < german.width; ++x) {
       const res::Rgb& c = res::kPalette[german.at(x, y) & 0x0F];
-      wrong += best.backgroundPixel(x * s, y * s) != (static_cast<std::uint32_t>(c.r) << 16 | c.g << 8 | c.b);
+      wrong += best.picturePixel(kit::Form2::Fram, x * s, y * s) != (static_cast<std::uint32_t>(c.r) << 16 | c.g << 8 | c.b);
     }
   EXPECT_EQ(wrong, 0);
 }

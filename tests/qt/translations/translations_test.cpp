@@ -14,12 +14,10 @@
 #include <QXmlStreamReader>
 #include <set>
 
-#include "qt/dialogs/form2.h"
-#include "qt/dialogs/form3.h"
+#include "qt/dialogs/game_dialog.h"
 #include "qt/images/best_background.h"
 #include "records/best_file.h"
-#include "tests/core/game_fixture.h"
-#include "tests/records/mock_prompts.h"
+#include "tests/kit/session_fixture.h"
 #include "qt/translations/language.h"
 #include "qt/ui/form1.h"
 
@@ -88,12 +86,12 @@ void expectAccessKeysOfTheirOwn(const QList<QAction*>& items, const QString& lan
 }
 
 // The main window in each language, on a game as the program opens it.
-class TranslatedWindowTest : public test::GameTest {};
+class TranslatedWindowTest : public test::SessionTest {};
 
 TEST_F(TranslatedWindowTest, EveryMenuGivesEachItemAnAccessKeyOfItsOwn) {
   for (const QString& language : everyLanguage()) {
     const Translation translation{QLocale(language)};
-    ui::Form1 form(game);
+    ui::Form1 form(session);
     expectAccessKeysOfTheirOwn(form.menuBar()->actions(), language);
   }
 }
@@ -127,18 +125,14 @@ void expectFits(const QWidget* dialog, const QString& language) {
   }
 }
 
-TEST(Translations, EveryTextFitsItsPlaceInTheFixedDialogs) {
-  test::MockPrompts prompts;
-  BestFile file("/nonexistent/minebs.txt");
-  RecordEntry records(file, prompts);
-  Module1 settings;
-  settings.bestline = defaultLine();  // the widest times
+TEST_F(TranslatedWindowTest, EveryTextFitsItsPlaceInTheFixedDialogs) {
+  ASSERT_EQ(settings.bestline, defaultLine());  // the widest times
   for (const QString& language : everyLanguage()) {
     const Translation translation{QLocale(language)};
-    const Form2 best(settings, records, prompts, nullptr);
-    expectFits(&best, language);
-    const Form3 custom(settings, nullptr, [](int, int, int) {});
-    expectFits(&custom, language);
+    for (kit::Dialog* dialog : std::initializer_list<kit::Dialog*>{&session.form2(), &session.form3()}) {
+      const GameDialog view(*dialog, nullptr);
+      expectFits(&view, language);
+    }
   }
 }
 

@@ -11,19 +11,15 @@
 
 #include "core/tile_sets.h"
 #include "resources/picture_numbers.h"
-#include "tests/core/game_fixture.h"
+#include "tests/qt/ui/window_fixture.h"
 #include "qt/ui/board_view.h"
 #include "qt/ui/form1.h"
 
 namespace klandor::ui {
 namespace {
 
-class AccessibleTest : public test::GameTest {
+class AccessibleTest : public test::WindowTest {
  protected:
-  void SetUp() override {
-    form = std::make_unique<Form1>(game);
-    form->show();
-  }
 
   QAccessibleInterface* board() const { return QAccessible::queryAccessibleInterface(form->board()); }
   QAccessibleInterface* counter() const { return board()->child(0); }
@@ -38,7 +34,6 @@ class AccessibleTest : public test::GameTest {
     iface->actionInterface()->doAction(action);
   }
 
-  std::unique_ptr<Form1> form;
 };
 
 TEST_F(AccessibleTest, TheBoardReadsAsCounterFaceClockAndATableOfCells) {

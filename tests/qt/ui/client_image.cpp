@@ -10,7 +10,8 @@
 
 #include "core/game.h"
 #include "core/module1.h"
-#include "core/random.h"
+#include "kit/session.h"
+#include "qt/dialogs/qt_prompts.h"
 #include "qt/ui/board_view.h"
 #include "qt/ui/form1.h"
 
@@ -22,10 +23,9 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   const QString out = QString::fromLocal8Bit(argv[1]);
-  klandor::Module1 settings;
-  klandor::StdRandom random;
-  klandor::Game game(settings, random, klandor::systemSeedClock());
-  klandor::ui::Form1 form(game);
+  klandor::QtPrompts prompts;
+  klandor::kit::Session session({}, prompts);  // no best-times file
+  klandor::ui::Form1 form(session);
   form.show();
   klandor::ui::BoardView& view = *form.board();
   auto save = [&](const char* name) {

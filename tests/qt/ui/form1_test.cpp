@@ -17,7 +17,7 @@
 #include "board_shot.h"
 #include "core/tile_sets.h"
 #include "resources/picture_numbers.h"
-#include "tests/core/game_fixture.h"
+#include "tests/qt/ui/window_fixture.h"
 #include "qt/ui/board_view.h"
 
 namespace klandor::ui {
@@ -25,13 +25,8 @@ namespace {
 
 using test::shows;
 
-class Form1Test : public test::GameTest {
+class Form1Test : public test::WindowTest {
  protected:
-  void SetUp() override {
-    form = std::make_unique<Form1>(game);
-    form->onAbout = [this] { ++abouts; };
-    form->show();
-  }
 
   BoardView* view() const { return form->board(); }
   QImage grab() const { return test::grab(*view()); }
@@ -46,13 +41,14 @@ class Form1Test : public test::GameTest {
     QTest::mouseRelease(view(), button, {}, centre(index));
   }
 
-  std::unique_ptr<Form1> form;
-  int abouts = 0;
 };
 
 TEST_F(Form1Test, ClientAreaAndElementsOnEveryBoardSize) {
   auto expert = [this] { form->action(Menu::mnuHard)->trigger(); };
-  auto largest = [this] { form->customFieldOk(30, 24, 10); };
+  auto largest = [this] {
+    game.customFieldOk(30, 24, 10);
+    form->sync();
+  };
   for (auto [choose, across, down] : {std::tuple{std::function<void()>{}, 8, 8}, {expert, 30, 16}, {largest, 30, 24}}) {
     if (choose) choose();
     const kit::Layout l(across, down);
@@ -229,8 +225,10 @@ TEST_F(Form1Test, MenuCommandsMirrorTheGame) {
   EXPECT_FALSE(form->action(Menu::mnuCustom)->isChecked());
   EXPECT_TRUE(form->action(Menu::mnuIntermediate)->isChecked());
 
+  session.form3().close();
+
+  EXPECT_CALL(prompts, inform("About Klandor", ::testing::_));
   form->action(Menu::mnuAbout)->trigger();
-  EXPECT_EQ(abouts, 1);
 }
 
 TEST_F(Form1Test, F2StartsANewGame) {

@@ -10,19 +10,15 @@
 #include "board_shot.h"
 #include "core/tile_sets.h"
 #include "resources/picture_numbers.h"
-#include "tests/core/game_fixture.h"
+#include "tests/qt/ui/window_fixture.h"
 #include "qt/ui/board_view.h"
 #include "qt/ui/form1.h"
 
 namespace klandor::ui {
 namespace {
 
-class KeyboardTest : public test::GameTest {
+class KeyboardTest : public test::WindowTest {
  protected:
-  void SetUp() override {
-    form = std::make_unique<Form1>(game);
-    form->show();
-  }
 
   BoardView* view() const { return form->board(); }
   // Keys go to the window, which hands them to the widget with the focus.
@@ -51,7 +47,6 @@ class KeyboardTest : public test::GameTest {
     return test::shows(test::grab(*view()), game.box[static_cast<std::size_t>(index)], view()->layout().boxRect(index));
   }
 
-  std::unique_ptr<Form1> form;
 };
 
 TEST_F(KeyboardTest, CursorKeysMoveOneCellAndStopAtTheEdges) {

@@ -1,0 +1,38 @@
+#pragma once
+// A whole run of the game as the program makes it, with a fixed seed, its
+// best-times file in a fresh folder (whose saves a test can make fail) and
+// the modal questions answered by a mock; plus the helpers over its game.
+
+#include <gmock/gmock.h>
+
+#include "kit/session.h"
+#include "tests/core/game_fixture.h"
+#include "tests/records/mock_prompts.h"
+#include "tests/records/test_files.h"
+
+namespace klandor::test {
+
+// The file operations, with the save's last step failing on demand.
+class SaveFailing final : public PlatformFiles {
+ public:
+  bool fail = false;
+  FileOutcome replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
+    if (fail) return FileError{5, "Input/output error"};
+    return PlatformFiles::replace(from, to);
+  }
+};
+
+struct OwnSession {
+  TempDir dir;
+  SaveFailing files;
+  ::testing::NiceMock<MockPrompts> prompts;
+  ScriptedRandom random;
+  kit::Session session{dir / "minebs.txt", prompts, [] { return kSeed; }, files, &random};
+};
+
+class SessionTest : public ::testing::Test, protected OwnSession, protected GameHelpers {
+ protected:
+  SessionTest() : GameHelpers(session.game()) {}
+};
+
+}  // namespace klandor::test
