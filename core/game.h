@@ -90,6 +90,16 @@ class Game {
   void removebox(int c);
   void check(int c);
   void wincheck();
+  // An uncovered cell showing how many mines lie around it: where a chord
+  // can act.
+  bool showsNumber(int index) const;
+  // The release of a chord on the element: a release as any button's that
+  // does nothing there (the face comes back); then, in play, on a number
+  // whose flags around match its count, the left release on every covered
+  // neighbour without a flag ("?" marks included), in reading order, so
+  // that cascades, the loss and the win come as they would for those
+  // releases. A wrong flag leaves a mine among them: the game is lost.
+  void chord(int index);
 
   // Hands in the best-times side; nullptr keeps no records.
   void setRecords(Records* records);
@@ -100,6 +110,9 @@ class Game {
   void showCounter();
   void showClock();
   void lose(int index);
+  // The chord's uncovering on a number, when the flags shown around it
+  // match its count.
+  void uncoverAround(int index);
   void newBoard();
 
   Random& random_;

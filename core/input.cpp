@@ -22,7 +22,10 @@ void Game::Box_MouseUp(int index, int button) {
   if (!b.won) smile = pic::kSmile;
   if (!b.playing || index > cells()) return;
   if (button == kLeft && !secondEnabled) startClock();
-  if (b.uncovered[index]) return;
+  if (b.uncovered[index]) {
+    if (button == kLeft && m.options.clickNumbersToChord) uncoverAround(index);
+    return;
+  }
 
   if (button == kLeft && b.mark[index] != kFlagMark) {
     if (b.ismine[index]) {
@@ -58,6 +61,35 @@ void Game::Box_MouseUp(int index, int button) {
         break;
     }
   }
+}
+
+bool Game::showsNumber(int index) const {
+  return index >= 1 && index <= cells() && b.uncovered[index] && b.near[index] > 0;
+}
+
+void Game::chord(int index) {
+  Box_MouseUp(index, kMiddle);
+  if (b.playing && showsNumber(index)) uncoverAround(index);
+}
+
+namespace {
+// Row by row from the top left.
+constexpr Neighbours kReadingOrder = {{{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1}}};
+}  // namespace
+
+void Game::uncoverAround(int index) {
+  const int a = m.across, x = cellColumn(a, index), y = cellRow(a, index);
+  // The flags the player sees: a flag a cascade uncovered shows a number.
+  int flags = 0;
+  forNeighbours(a, m.down, x, y, kReadingOrder, [&](int n) {
+    if (!b.uncovered[n] && b.mark[n] == kFlagMark) ++flags;
+  });
+  if (b.near[index] == 0 || flags != b.near[index]) return;
+  // Each release sees the board the ones before left: a cell a cascade
+  // opened is passed over, and after a loss or a win none plays.
+  forNeighbours(a, m.down, x, y, kReadingOrder, [&](int n) {
+    if (!b.uncovered[n] && b.mark[n] != kFlagMark) Box_MouseUp(n, kLeft);
+  });
 }
 
 void Game::lose(int index) {

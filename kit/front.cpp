@@ -42,6 +42,8 @@ Outcome Front::act(Element target, int button) {
   return played(input_.act(target, button), plays);
 }
 
+Outcome Front::chord(int cell) { return act({Element::kBox, cell}, kChordButtons); }
+
 Outcome Front::letGo() {
   const unsigned plays = input_.plays();
   input_.letGo();

@@ -35,16 +35,27 @@ class Front {
   // The mouse, in pixels at scale 1: `button` is the game's number for the
   // button (kLeft, kRight, kMiddle; 0 for one it has no number for), `held`
   // every button down after the event, or-ed. Any press hides the cursor.
+  // With Chording on, the left and the right button together, or the
+  // middle one, chord a number (see Input).
   Outcome mouseDown(int x, int y, int button, int held);
   Outcome mouseUp(int button, int held);
   // The board's keys; `autoRepeat` when the keyboard repeats a held key.
   // The cursor keys move the cursor, repeats included; an action key acts
-  // once per press, on the cursor's cell, and shows the cursor.
+  // once per press, on the cursor's cell, and shows the cursor. On a number,
+  // with either chord option on, every action key chords (see Input).
   Outcome keyDown(Key key, bool autoRepeat);
   Outcome keyUp(Key key, bool autoRepeat);
   // An assistive tool's click on an element. The front end forwards it only
-  // while the window takes input.
+  // while the window takes input. With kChordButtons (both buttons) it is a
+  // chord, as chord() below.
   Outcome act(Element target, int button);
+  // An assistive tool's "Chord" on a cell: a press and the chord's release
+  // (Game::chord), with the face, the clock and the counter as the left
+  // releases it stands for. Offered on a number while either chord option is
+  // on (canChord); anywhere else, or while a press on the board waits for
+  // its release, nothing happens and the outcome is not taken.
+  Outcome chord(int cell);
+  bool canChord(int cell) const { return input_.canChord({Element::kBox, cell}); }
   // The release a capture waits for can no longer come: a modal box opened
   // over the window, the window disabled or hidden. (A new board ends the
   // capture by itself.)

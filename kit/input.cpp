@@ -27,6 +27,8 @@ int actionButton(Key key) {
   return key == Key::kF ? kRight : 0;
 }
 
+bool chordsOn(const Options& options) { return options.chording || options.clickNumbersToChord; }
+
 void Cursor::move(Key key, const Layout& layout) {
   const int last = layout.across() - 1, bottom = layout.down() - 1;
   switch (key) {
@@ -77,15 +79,30 @@ void Input::press(Element target, int button) {
     captured_ = target;
     capturedLoads_ = game_.loads;
     capturing_ = true;
+    chord_ = chordSpent_ = false;
   }
   if (captured_.kind == Element::kBox) game_.Box_MouseDown(captured_.index, button);
   if (captured_.kind == Element::kSmile) game_.Smile_MouseDown();
   ++plays_;
 }
 
+void Input::makeChord(bool chord) {
+  if (!chord || captured_.kind != Element::kBox || !game_.showsNumber(captured_.index)) return;
+  chord_ = true;
+  chordSpent_ = false;
+}
+
 void Input::release(int button) {
   const Element target = captured_;
   if (heldButtons_ == 0 && heldKeys_ == 0) capturing_ = false;
+  if (chord_) {
+    chord_ = false;
+    chordSpent_ = true;
+    game_.chord(target.index);
+    ++plays_;
+    return;
+  }
+  if (chordSpent_) return;
   if (target.kind == Element::kBox) game_.Box_MouseUp(target.index, button);
   if (target.kind == Element::kSmile) game_.Smile_MouseUp();
   ++plays_;
@@ -101,6 +118,8 @@ void Input::mouseDown(Element target, int button, int held) {
   if ((held & kKnownButtons & ~button) == 0 && heldKeys_ == 0) letGo();
   heldButtons_ = held & kKnownButtons;
   press(target, button);
+  const bool both = (held & kChordButtons) == kChordButtons;
+  makeChord(game_.m.options.chording && (both || button == kMiddle));
 }
 
 void Input::mouseUp(int button, int held) {
@@ -112,6 +131,7 @@ void Input::keyDown(Key key, int cell) {
   if (heldButtons_ == 0 && (heldKeys_ & ~actionBit(key)) == 0) letGo();  // as for the mouse
   heldKeys_ |= actionBit(key);
   press({Element::kBox, cell}, actionButton(key));
+  makeChord(chordsOn(game_.m.options));
 }
 
 bool Input::keyUp(Key key) {
@@ -122,9 +142,16 @@ bool Input::keyUp(Key key) {
   return true;
 }
 
+bool Input::canChord(Element target) const {
+  return chordsOn(game_.m.options) && target.kind == Element::kBox && game_.showsNumber(target.index);
+}
+
 bool Input::act(Element target, int button) {
   if (holding()) return false;
-  press(target, button);
+  const bool chord = button == kChordButtons;
+  if (chord && !canChord(target)) return false;
+  press(target, chord ? kMiddle : button);
+  makeChord(chord);
   release(button);
   return true;
 }

@@ -17,6 +17,14 @@ enum class Key { kLeft, kRight, kUp, kDown, kHome, kEnd, kPageUp, kPageDown, kSp
 // F the right one; 0 for the keys that move the cursor.
 int actionButton(Key key);
 
+// Both buttons at once: as an assistive tool's action, a chord.
+inline constexpr int kChordButtons = kLeft | kRight;
+
+// Whether the options make any chord: with the mouse (Chording) or with a
+// left release on a number (Click Numbers to Chord). Either lets the action
+// keys and assistive tools chord a number.
+bool chordsOn(const Options& options);
+
 // The keyboard cursor: a column and a row, and whether it is drawn, which it
 // is once a key has moved it or acted, until the next mouse press.
 struct Cursor {
@@ -39,6 +47,15 @@ struct Cursor {
 // held ends any capture first: the release of the last one was lost, to a
 // popup menu for instance. Buttons are the game's numbers (kLeft,
 // kRight, kMiddle); `held` is every button down after the event, or-ed.
+//
+// The chord. A press on a captured number (Game::showsNumber) makes it a
+// chord when Chording is on and it leaves the left and the right button both
+// down, or is the middle button's; and, with either chord option on, when it
+// is an action key's. The capture's first release after that is the chord's
+// (Game::chord), and no release of the capture acts on its own until a press
+// makes a chord again or the capture ends: the left release does not also
+// uncover, the right one does not also flag. Everywhere else the buttons and
+// keys press and release as they always have.
 class Input {
  public:
   explicit Input(Game& game) : game_(game) {}
@@ -56,7 +73,11 @@ class Input {
   bool keyUp(Key key);
   // An assistive tool's click on the element, a press and a release; false
   // (and nothing happens) while a press on the board waits for its release.
+  // With kChordButtons it is a chord, on a number while either chord option
+  // is on (canChord); anywhere else it is false and nothing happens.
   bool act(Element target, int button);
+  // Whether an assistive tool's chord can act on the element.
+  bool canChord(Element target) const;
 
   // The release the capture waits for can no longer come.
   void letGo();
@@ -71,6 +92,9 @@ class Input {
   // the release goes to the captured element.
   void press(Element target, int button);
   void release(int button);
+  // After a press: makes the capture a chord when `chord` and its element is
+  // a number.
+  void makeChord(bool chord);
 
   Game& game_;
   Element captured_;
@@ -78,6 +102,8 @@ class Input {
   unsigned capturedLoads_ = 0;  // the board the capture was taken on
   int heldButtons_ = 0;
   int heldKeys_ = 0;  // one bit per action key
+  bool chord_ = false;       // a chord waits for its release
+  bool chordSpent_ = false;  // the chord has acted: the capture's releases do nothing
   unsigned plays_ = 0;
 };
 

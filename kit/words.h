@@ -46,11 +46,16 @@ inline constexpr const char* kMinefieldHelp =
                     "Arrow keys, Home, End, Page Up and Page Down move between the cells; Space or Enter "
                     "uncovers a cell, F puts a flag on it or takes it off.");
 // The cells' actions: the press uncovers, as the left button; the flag is
-// the right button's click.
+// the right button's click; the chord is both buttons' (Front::chord).
 inline constexpr const char* kUncover = KLANDOR_TR_NOOP("BoardWords", "Uncover");
 inline constexpr const char* kUncoverHelp = KLANDOR_TR_NOOP("BoardWords", "Uncovers the cell");
 inline constexpr const char* kFlag = KLANDOR_TR_NOOP("BoardWords", "Flag");
 inline constexpr const char* kFlagHelp = KLANDOR_TR_NOOP("BoardWords", "Puts a flag on the cell, or takes it off");
+// A number's chord, offered while either chord option is on.
+inline constexpr const char* kChord = KLANDOR_TR_NOOP("BoardWords", "Chord");
+inline constexpr const char* kChordHelp =
+    KLANDOR_TR_NOOP("BoardWords",
+                    "Uncovers every cell around the number without a flag, when the flags around it match the number");
 }  // namespace words
 
 }  // namespace klandor::kit

@@ -120,6 +120,14 @@
         <source>Arrow keys, Home, End, Page Up and Page Down move between the cells; Space or Enter uncovers a cell, F puts a flag on it or takes it off.</source>
         <translation>Pfeiltasten, Pos1, Ende, Bild auf und Bild ab wechseln zwischen den Feldern; Leertaste oder Eingabetaste deckt ein Feld auf, F setzt eine Flagge darauf oder entfernt sie.</translation>
     </message>
+    <message>
+        <source>Chord</source>
+        <translation>Umgebung aufdecken</translation>
+    </message>
+    <message>
+        <source>Uncovers every cell around the number without a flag, when the flags around it match the number</source>
+        <translation>Deckt jedes Feld ohne Flagge rund um die Zahl auf, wenn die Flaggen ringsum der Zahl entsprechen</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>

@@ -120,6 +120,14 @@
         <source>Arrow keys, Home, End, Page Up and Page Down move between the cells; Space or Enter uncovers a cell, F puts a flag on it or takes it off.</source>
         <translation>Las flechas, Inicio, Fin, Re Pág y Av Pág pasan de una casilla a otra; Espacio o Intro descubre una casilla, F pone una bandera en ella o la quita.</translation>
     </message>
+    <message>
+        <source>Chord</source>
+        <translation>Descubrir alrededor</translation>
+    </message>
+    <message>
+        <source>Uncovers every cell around the number without a flag, when the flags around it match the number</source>
+        <translation>Descubre cada casilla sin bandera alrededor del número, si las banderas que lo rodean coinciden con el número</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>

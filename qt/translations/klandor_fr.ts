@@ -120,6 +120,14 @@
         <source>Arrow keys, Home, End, Page Up and Page Down move between the cells; Space or Enter uncovers a cell, F puts a flag on it or takes it off.</source>
         <translation>Les flèches, Début, Fin, Page précédente et Page suivante passent d&apos;une case à l&apos;autre&#xa0;; Espace ou Entrée découvre une case, F y pose un drapeau ou l&apos;enlève.</translation>
     </message>
+    <message>
+        <source>Chord</source>
+        <translation>Découvrir autour</translation>
+    </message>
+    <message>
+        <source>Uncovers every cell around the number without a flag, when the flags around it match the number</source>
+        <translation>Découvre chaque case sans drapeau autour du nombre, si les drapeaux qui l&apos;entourent correspondent au nombre</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>

@@ -120,6 +120,14 @@
         <source>Arrow keys, Home, End, Page Up and Page Down move between the cells; Space or Enter uncovers a cell, F puts a flag on it or takes it off.</source>
         <translation>Le frecce, Home, Fine, Pag su e Pag giù passano da una casella all&apos;altra; Spazio o Invio scopre una casella, F vi pianta una bandierina o la toglie.</translation>
     </message>
+    <message>
+        <source>Chord</source>
+        <translation>Scopri attorno</translation>
+    </message>
+    <message>
+        <source>Uncovers every cell around the number without a flag, when the flags around it match the number</source>
+        <translation>Scopre ogni casella senza bandierina attorno al numero, se le bandierine attorno corrispondono al numero</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>

@@ -120,6 +120,14 @@
         <source>Arrow keys, Home, End, Page Up and Page Down move between the cells; Space or Enter uncovers a cell, F puts a flag on it or takes it off.</source>
         <translation>Pijltjestoetsen, Home, End, Page Up en Page Down gaan van vakje naar vakje; Spatie of Enter legt een vakje bloot, F plaatst er een vlag op of haalt hem weg.</translation>
     </message>
+    <message>
+        <source>Chord</source>
+        <translation>Omgeving blootleggen</translation>
+    </message>
+    <message>
+        <source>Uncovers every cell around the number without a flag, when the flags around it match the number</source>
+        <translation>Legt elk vakje zonder vlag rond het getal bloot, als de vlaggen eromheen met het getal overeenkomen</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>

@@ -122,6 +122,14 @@
         <source>Arrow keys, Home, End, Page Up and Page Down move between the cells; Space or Enter uncovers a cell, F puts a flag on it or takes it off.</source>
         <translation>Strzałki, Home, End, Page Up i Page Down przechodzą między polami; Spacja lub Enter odkrywa pole, F stawia na nim flagę lub ją zdejmuje.</translation>
     </message>
+    <message>
+        <source>Chord</source>
+        <translation>Odkryj wokół</translation>
+    </message>
+    <message>
+        <source>Uncovers every cell around the number without a flag, when the flags around it match the number</source>
+        <translation>Odkrywa każde pole bez flagi wokół liczby, jeśli flagi dookoła odpowiadają tej liczbie</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>

@@ -120,6 +120,14 @@
         <source>Arrow keys, Home, End, Page Up and Page Down move between the cells; Space or Enter uncovers a cell, F puts a flag on it or takes it off.</source>
         <translation>As setas, Home, End, Page Up e Page Down passam de um quadrado a outro; Espaço ou Enter descobre um quadrado, F coloca uma bandeira nele ou a retira.</translation>
     </message>
+    <message>
+        <source>Chord</source>
+        <translation>Descobrir ao redor</translation>
+    </message>
+    <message>
+        <source>Uncovers every cell around the number without a flag, when the flags around it match the number</source>
+        <translation>Descobre cada quadrado sem bandeira ao redor do número, se as bandeiras ao redor corresponderem ao número</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>

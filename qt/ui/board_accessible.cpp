@@ -151,22 +151,31 @@ class Cell final : public Part, public QAccessibleTableCellInterface, public QAc
   QAccessibleInterface* table() const override { return parent(); }
 
   // The actions: the press uncovers, as the left button; Flag is the right
-  // button's click.
+  // button's click; Chord, on a number while a chord option is on, both
+  // buttons'.
   static QString flagAction() { return QStringLiteral("Flag"); }
-  QStringList actionNames() const override { return {pressAction(), flagAction()}; }
+  static QString chordAction() { return QStringLiteral("Chord"); }
+  QStringList actionNames() const override {
+    QStringList names{pressAction(), flagAction()};
+    if (view().front().canChord(index_)) names << chordAction();
+    return names;
+  }
   QString localizedActionName(const QString& name) const override {
     if (name == pressAction()) return say(kit::words::kUncover);
     if (name == flagAction()) return say(kit::words::kFlag);
+    if (name == chordAction()) return say(kit::words::kChord);
     return {};
   }
   QString localizedActionDescription(const QString& name) const override {
     if (name == pressAction()) return say(kit::words::kUncoverHelp);
     if (name == flagAction()) return say(kit::words::kFlagHelp);
+    if (name == chordAction()) return say(kit::words::kChordHelp);
     return {};
   }
   void doAction(const QString& name) override {
     if (name == pressAction()) view().act({kit::Element::kBox, index_}, kLeft);
     if (name == flagAction()) view().act({kit::Element::kBox, index_}, kRight);
+    if (name == chordAction()) view().act({kit::Element::kBox, index_}, kit::kChordButtons);
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 

@@ -66,6 +66,16 @@ inline std::vector<int> walledBoard() {
   return v;
 }
 
+// Beginner: mines on cells 10 and 28 and the bottom row. Cell 1 counts 1,
+// as do 2, 3, 9, 11, 17 and 18, so a release on any of them opens it alone;
+// cell 4 counts 0, and its cascade opens every safe cell but 1, 2 and 9.
+inline std::vector<int> cornerBoard() {
+  std::vector<int> v = cellRange(57, 64);
+  v.push_back(10);
+  v.push_back(28);
+  return v;
+}
+
 // Helpers that lay exact boards, play cells and read the counter and clock
 // digits of a game.
 class GameHelpers {

@@ -105,6 +105,21 @@ TEST_F(AccessibleTest, ActionsPlayTheCellsAndTheFaceAsTheMouseWould) {
   EXPECT_EQ(state(face()), "Game in play");
 }
 
+TEST_F(AccessibleTest, ANumberOffersItsChordWhileAChordOptionIsOn) {
+  layMines(test::cornerBoard());
+  act(cell(1));
+  act(cell(10), "Flag");
+  EXPECT_EQ(cell(1)->actionInterface()->actionNames().size(), 2) << "all options off";
+  settings.options.clickNumbersToChord = true;
+  EXPECT_EQ(cell(2)->actionInterface()->actionNames().size(), 2) << "a covered cell";
+  QAccessibleActionInterface* number = cell(1)->actionInterface();
+  ASSERT_EQ(number->actionNames().value(2), "Chord");
+  EXPECT_EQ(number->localizedActionName("Chord"), "Chord");
+  act(cell(1), "Chord");
+  EXPECT_EQ(name(cell(2)), "1 mine around");
+  EXPECT_EQ(name(cell(9)), "1 mine around");
+}
+
 // With a tool listening, every change is told as it happens.
 std::vector<std::pair<QAccessible::Event, QAccessibleInterface*>> heard;
 
