@@ -7,19 +7,21 @@
 #include <optional>
 #include <string_view>
 
+#include "core/levels.h"
+
 namespace klandor {
 
-// Numbered as the board's levelnum.
+// Numbered as the board's levelnum and the levels' table.
 enum class GameLevel : int { beginner = 1, intermediate = 2, expert = 3, custom = 4 };
 
 inline constexpr std::array<GameLevel, 4> kGameLevels = {GameLevel::beginner, GameLevel::intermediate,
                                                         GameLevel::expert, GameLevel::custom};
-inline constexpr std::array<std::string_view, 4> kGameLevelNames = {"beginner", "intermediate", "expert", "custom"};
 
 // 0 for Beginner .. 3 for Custom, to index a table of the four levels.
 constexpr std::size_t levelIndex(GameLevel level) { return static_cast<std::size_t>(level) - 1; }
 
-constexpr std::string_view levelName(GameLevel level) { return kGameLevelNames[levelIndex(level)]; }
+// Its name in the files, as the levels' table gives it.
+constexpr std::string_view levelName(GameLevel level) { return levelOf(static_cast<int>(level))->key; }
 
 // The level of a name as written (lower case); none for any other text.
 constexpr std::optional<GameLevel> levelNamed(std::string_view name) {
