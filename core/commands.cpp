@@ -12,7 +12,11 @@ namespace klandor {
 // Every command that starts a new board also clears `won`: a face left on
 // the won picture through a whole new game would misreport that game.
 
+// A command that starts a new board leaves the board on screen first: a
+// game on it ends there, abandoned.
+
 void Game::mnuNew_Click() {
+  leaveBoard();
   b.playing = true;
   b.seconds = 0;
   b.minesplaced = kFalse;
@@ -30,6 +34,7 @@ void Game::chooseLevel(const Level& level) {
 
 // The first release on the new board lays new mines.
 void Game::newBoard() {
+  leaveBoard();
   b.minesplaced = kFalse;
   b.won = false;
   rebuild();
@@ -67,7 +72,17 @@ void Game::mnuTile_Click(Menu item) {
   }
 }
 
+void Game::mnuOption_Click(Menu item) {
+  for (const OptionItem& option : kOptionItems) {
+    if (option.item != item) continue;
+    bool& on = m.options.*option.on;
+    on = !on;
+    menu.setChecked(item, on);
+  }
+}
+
 void Game::Smile_MouseDown() {
+  leaveBoard();
   smile = pic::kSmilePressed;
   b.minesplaced = kFalse;
   b.won = false;

@@ -71,6 +71,8 @@ void Game::setvars() {
   for (const TileSetChoice& choice : kTileSetChoices) {
     if (choice.tileset == m.tileset) menu.setChecked(choice.item, true);
   }
+  // The options last through every new board.
+  for (const OptionItem& option : kOptionItems) menu.setChecked(option.item, m.options.*option.on);
   b.minesleft = m.totalmines;
 }
 

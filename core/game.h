@@ -17,7 +17,12 @@ namespace klandor {
 class Game;
 struct Level;
 
-// The best-times side of the game. The default keeps no records.
+// How a game ended: a board counts as a game once its mines are laid, and
+// one left for a new board before it was won or lost is abandoned.
+enum class GameEnd { kWon, kLost, kAbandoned };
+
+// The side of the game that keeps what outlasts a board: the best times,
+// and whoever counts the games. The default keeps nothing.
 class Records {
  public:
   virtual ~Records() = default;
@@ -25,6 +30,10 @@ class Records {
   virtual void scoreload(Module1& /*settings*/) {}
   // A game at a fixed level has just been won.
   virtual void recordEntry(Game& /*game*/) {}
+  // The first release laid the mines: a game begins.
+  virtual void gameBegun(const Game& /*game*/) {}
+  // The game ended, the board still as it ended.
+  virtual void gameEnded(const Game& /*game*/, GameEnd /*end*/) {}
 };
 
 class Game {
@@ -83,6 +92,10 @@ class Game {
   void Smile_MouseDown();
   void Smile_MouseUp();
 
+  // An item of the Options menu: that option on or off, at once, on the
+  // board as it is.
+  void mnuOption_Click(Menu item);
+
   // Cell play.
   void mnuMarks_Click();
   void Box_MouseDown(int index, int button);
@@ -104,12 +117,18 @@ class Game {
   // Hands in the best-times side; nullptr keeps no records.
   void setRecords(Records* records);
 
+  // A game is on: its mines are laid, and it is neither won nor lost.
+  bool inGame() const { return inGame_; }
+  // The game on is given up (the program ends): it ends abandoned.
+  void leaveBoard();
+
  private:
   void startClock();
   void stopClock();
   void showCounter();
   void showClock();
   void lose(int index);
+  void endGame(GameEnd end);
   // The chord's uncovering on a number, when the flags shown around it
   // match its count.
   void uncoverAround(int index);
@@ -118,6 +137,7 @@ class Game {
   Random& random_;
   SeedClock clock_;
   Records* records_;
+  bool inGame_ = false;
 };
 
 }  // namespace klandor

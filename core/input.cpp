@@ -18,6 +18,10 @@ void Game::Box_MouseUp(int index, int button) {
     mineset(index);
     minecheck();
     b.minesplaced = kTrue;
+    if (b.playing) {
+      inGame_ = true;
+      records_->gameBegun(*this);
+    }
   }
   if (!b.won) smile = pic::kSmile;
   if (!b.playing || index > cells()) return;
@@ -101,6 +105,15 @@ void Game::lose(int index) {
   boxload(index, pic::kMineHit);
   smile = pic::kLost;
   stopClock();
+  endGame(GameEnd::kLost);
 }
+
+void Game::endGame(GameEnd end) {
+  if (!inGame_) return;
+  inGame_ = false;
+  records_->gameEnded(*this, end);
+}
+
+void Game::leaveBoard() { endGame(GameEnd::kAbandoned); }
 
 }  // namespace klandor

@@ -29,8 +29,15 @@ enum class Menu : int {
   mnuTileShaded,
   mnuTileLandscape,
   mnuTileDice,
+  mnuOptions,
+  mnuChording,
+  mnuClickChord,
+  mnuGuessFree,
+  mnuRemember,
+  mnuKeepStatistics,
   mnuSep3,
   mnuBest,
+  mnuStatistics,
   mnuSep4,
   mnuExit,
   mnuHelp,
@@ -38,7 +45,7 @@ enum class Menu : int {
   mnuSep5,
   mnuAbout,
 };
-inline constexpr std::size_t kMenuItems = 26;
+inline constexpr std::size_t kMenuItems = 33;
 
 // An item opens a menu of its own when other items name it as their parent;
 // those follow it in the table.
@@ -76,8 +83,21 @@ inline constexpr std::array<MenuDesign, kMenuItems> kMenuDesign = {{
     {Menu::mnuTileShaded, Menu::mnuTiles, "mnuTileShaded", KLANDOR_TR_NOOP("Menu", "S&haded"), true, false, true, ""},
     {Menu::mnuTileLandscape, Menu::mnuTiles, "mnuTileLandscape", KLANDOR_TR_NOOP("Menu", "&Landscape"), true, false, true, ""},
     {Menu::mnuTileDice, Menu::mnuTiles, "mnuTileDice", KLANDOR_TR_NOOP("Menu", "&Dice"), true, false, true, ""},
+    // The expert's options: each off until the player turns it on.
+    {Menu::mnuOptions, Menu::mnuGame, "mnuOptions", KLANDOR_TR_NOOP("Menu", "&Options"), false, false, true, ""},
+    {Menu::mnuChording, Menu::mnuOptions, "mnuChording", KLANDOR_TR_NOOP("Menu", "&Chording"), true, false, true, ""},
+    {Menu::mnuClickChord, Menu::mnuOptions, "mnuClickChord", KLANDOR_TR_NOOP("Menu", "Click &Numbers to Chord"), true,
+     false, true, ""},
+    {Menu::mnuGuessFree, Menu::mnuOptions, "mnuGuessFree", KLANDOR_TR_NOOP("Menu", "&Guess-Free Boards"), true, false,
+     true, ""},
+    {Menu::mnuRemember, Menu::mnuOptions, "mnuRemember", KLANDOR_TR_NOOP("Menu", "Remember &Level and Look"), true,
+     false, true, ""},
+    {Menu::mnuKeepStatistics, Menu::mnuOptions, "mnuKeepStatistics", KLANDOR_TR_NOOP("Menu", "Keep &Statistics"), true,
+     false, true, ""},
     {Menu::mnuSep3, Menu::mnuGame, "mnuSep3", "-", false, false, true, ""},
     {Menu::mnuBest, Menu::mnuGame, "mnuBest", KLANDOR_TR_NOOP("Menu", "Best &Times..."), false, false, true, ""},
+    {Menu::mnuStatistics, Menu::mnuGame, "mnuStatistics", KLANDOR_TR_NOOP("Menu", "St&atistics..."), false, false, true,
+     ""},
     {Menu::mnuSep4, Menu::mnuGame, "mnuSep4", "-", false, false, true, ""},
     {Menu::mnuExit, Menu::mnuGame, "mnuExit", KLANDOR_TR_NOOP("Menu", "E&xit"), false, false, true, ""},
     {Menu::mnuHelp, Menu::mnuHelp, "mnuHelp", KLANDOR_TR_NOOP("Menu", "&Help"), false, false, true, ""},

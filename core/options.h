@@ -2,6 +2,10 @@
 // The expert's options. Every one is off until the player turns it on, and
 // with all of them off the game plays, draws and stores as it always has.
 
+#include <array>
+
+#include "core/menu.h"
+
 namespace klandor {
 
 struct Options {
@@ -13,5 +17,18 @@ struct Options {
 
   bool operator==(const Options&) const = default;
 };
+
+// Each option's item of the Options menu, which shows it checked while on.
+struct OptionItem {
+  Menu item;
+  bool Options::*on;
+};
+inline constexpr std::array<OptionItem, 5> kOptionItems = {{
+    {Menu::mnuChording, &Options::chording},
+    {Menu::mnuClickChord, &Options::clickNumbersToChord},
+    {Menu::mnuGuessFree, &Options::guessFree},
+    {Menu::mnuRemember, &Options::rememberLevelAndLook},
+    {Menu::mnuKeepStatistics, &Options::keepStatistics},
+}};
 
 }  // namespace klandor

@@ -12,6 +12,7 @@ void Game::wincheck() {
   b.playing = false;
   stopClock();
   smile = pic::kWon;
+  endGame(GameEnd::kWon);
   const Level* level = levelOf(b.levelnum);
   if (level != nullptr && level->record != 0) records_->recordEntry(*this);
 }

@@ -87,12 +87,17 @@ void level(Session& s, Menu item) {
 
 void tileSet(Session& s, Menu item) { s.game().mnuTile_Click(item); }
 
+void option(Session& s, Menu item) { s.game().mnuOption_Click(item); }
+
 }  // namespace
 
 Command commandOf(Menu item) {
   if (levelFor(item) != nullptr) return &level;
   for (const TileSetChoice& choice : kTileSetChoices) {
     if (choice.item == item) return &tileSet;
+  }
+  for (const OptionItem& o : kOptionItems) {
+    if (o.item == item) return &option;
   }
   for (const CommandRow& row : kCommands) {
     if (row.item == item) return row.command;

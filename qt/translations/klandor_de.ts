@@ -234,6 +234,34 @@
         <source>&amp;Dice</source>
         <translation>&amp;Würfel</translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Chording</source>
+        <translation>&amp;Umgebung aufdecken</translation>
+    </message>
+    <message>
+        <source>Click &amp;Numbers to Chord</source>
+        <translation>Umgebung per &amp;Zahlklick aufdecken</translation>
+    </message>
+    <message>
+        <source>&amp;Guess-Free Boards</source>
+        <translation>Felder &amp;ohne Raten</translation>
+    </message>
+    <message>
+        <source>Remember &amp;Level and Look</source>
+        <translation>&amp;Stufe und Aussehen merken</translation>
+    </message>
+    <message>
+        <source>Keep &amp;Statistics</source>
+        <translation>Statistik &amp;führen</translation>
+    </message>
+    <message>
+        <source>St&amp;atistics...</source>
+        <translation>Stat&amp;istik...</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>

@@ -234,6 +234,34 @@
         <source>&amp;Dice</source>
         <translation>&amp;Dados</translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Chording</source>
+        <translation>&amp;Descubrir alrededor</translation>
+    </message>
+    <message>
+        <source>Click &amp;Numbers to Chord</source>
+        <translation>Clic en &amp;números para descubrir alrededor</translation>
+    </message>
+    <message>
+        <source>&amp;Guess-Free Boards</source>
+        <translation>Tableros sin &amp;adivinar</translation>
+    </message>
+    <message>
+        <source>Remember &amp;Level and Look</source>
+        <translation>&amp;Recordar nivel y aspecto</translation>
+    </message>
+    <message>
+        <source>Keep &amp;Statistics</source>
+        <translation>&amp;Guardar estadísticas</translation>
+    </message>
+    <message>
+        <source>St&amp;atistics...</source>
+        <translation>Esta&amp;dísticas...</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>

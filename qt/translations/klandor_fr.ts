@@ -234,6 +234,34 @@
         <source>&amp;Dice</source>
         <translation>&amp;Dés</translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Chording</source>
+        <translation>&amp;Découvrir autour</translation>
+    </message>
+    <message>
+        <source>Click &amp;Numbers to Chord</source>
+        <translation>Clic sur un &amp;nombre pour découvrir autour</translation>
+    </message>
+    <message>
+        <source>&amp;Guess-Free Boards</source>
+        <translation>Grilles &amp;sans hasard</translation>
+    </message>
+    <message>
+        <source>Remember &amp;Level and Look</source>
+        <translation>&amp;Retenir le niveau et le style</translation>
+    </message>
+    <message>
+        <source>Keep &amp;Statistics</source>
+        <translation>Tenir des s&amp;tatistiques</translation>
+    </message>
+    <message>
+        <source>St&amp;atistics...</source>
+        <translation>St&amp;atistiques...</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>

@@ -234,6 +234,34 @@
         <source>&amp;Dice</source>
         <translation>&amp;Dadi</translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>Op&amp;zioni</translation>
+    </message>
+    <message>
+        <source>&amp;Chording</source>
+        <translation>&amp;Scopri attorno</translation>
+    </message>
+    <message>
+        <source>Click &amp;Numbers to Chord</source>
+        <translation>Clic sui &amp;numeri per scoprire attorno</translation>
+    </message>
+    <message>
+        <source>&amp;Guess-Free Boards</source>
+        <translation>Griglie senza &amp;azzardo</translation>
+    </message>
+    <message>
+        <source>Remember &amp;Level and Look</source>
+        <translation>&amp;Ricorda livello e aspetto</translation>
+    </message>
+    <message>
+        <source>Keep &amp;Statistics</source>
+        <translation>&amp;Tieni statistiche</translation>
+    </message>
+    <message>
+        <source>St&amp;atistics...</source>
+        <translation>St&amp;atistiche...</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>

@@ -234,6 +234,34 @@
         <source>&amp;Dice</source>
         <translation>&amp;Dobbelstenen</translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opties</translation>
+    </message>
+    <message>
+        <source>&amp;Chording</source>
+        <translation>&amp;Omgeving blootleggen</translation>
+    </message>
+    <message>
+        <source>Click &amp;Numbers to Chord</source>
+        <translation>Klik op &amp;getal om omgeving bloot te leggen</translation>
+    </message>
+    <message>
+        <source>&amp;Guess-Free Boards</source>
+        <translation>Borden &amp;zonder gokken</translation>
+    </message>
+    <message>
+        <source>Remember &amp;Level and Look</source>
+        <translation>&amp;Niveau en stijl onthouden</translation>
+    </message>
+    <message>
+        <source>Keep &amp;Statistics</source>
+        <translation>&amp;Statistieken bijhouden</translation>
+    </message>
+    <message>
+        <source>St&amp;atistics...</source>
+        <translation>&amp;Statistieken...</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>

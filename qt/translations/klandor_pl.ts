@@ -236,6 +236,34 @@
         <source>&amp;Dice</source>
         <translation>Ko&amp;stki</translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>Opc&amp;je</translation>
+    </message>
+    <message>
+        <source>&amp;Chording</source>
+        <translation>&amp;Odkryj wokół</translation>
+    </message>
+    <message>
+        <source>Click &amp;Numbers to Chord</source>
+        <translation>Kliknięcie &amp;liczby odkrywa wokół</translation>
+    </message>
+    <message>
+        <source>&amp;Guess-Free Boards</source>
+        <translation>Plansze &amp;bez zgadywania</translation>
+    </message>
+    <message>
+        <source>Remember &amp;Level and Look</source>
+        <translation>&amp;Zapamiętaj poziom i wygląd</translation>
+    </message>
+    <message>
+        <source>Keep &amp;Statistics</source>
+        <translation>&amp;Prowadź statystyki</translation>
+    </message>
+    <message>
+        <source>St&amp;atistics...</source>
+        <translation>Sta&amp;tystyki...</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>

@@ -234,6 +234,34 @@
         <source>&amp;Dice</source>
         <translation>&amp;Dados</translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>&amp;Chording</source>
+        <translation>&amp;Descobrir ao redor</translation>
+    </message>
+    <message>
+        <source>Click &amp;Numbers to Chord</source>
+        <translation>Clique nos &amp;números para descobrir ao redor</translation>
+    </message>
+    <message>
+        <source>&amp;Guess-Free Boards</source>
+        <translation>Tabuleiros sem &amp;adivinhação</translation>
+    </message>
+    <message>
+        <source>Remember &amp;Level and Look</source>
+        <translation>&amp;Lembrar nível e visual</translation>
+    </message>
+    <message>
+        <source>Keep &amp;Statistics</source>
+        <translation>&amp;Registrar estatísticas</translation>
+    </message>
+    <message>
+        <source>St&amp;atistics...</source>
+        <translation>Est&amp;atísticas...</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>

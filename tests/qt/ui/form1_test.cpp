@@ -165,7 +165,15 @@ TEST_F(Form1Test, MenuBarAsDesigned) {
   for (QAction* a : bar[0]->menu()->actions()) game << (a->isSeparator() ? "-" : a->text());
   for (QAction* a : bar[1]->menu()->actions()) help << (a->isSeparator() ? "-" : a->text());
   EXPECT_EQ(game, QStringList({"&New Game", "-", "&Beginner", "&Intermediate", "&Expert", "&Custom...", "-",
-                               "&Marks (?)", "Co&lor", "Tile &Set", "-", "Best &Times...", "-", "E&xit"}));
+                               "&Marks (?)", "Co&lor", "Tile &Set", "&Options", "-", "Best &Times...",
+                               "St&atistics...", "-", "E&xit"}));
+  QStringList options;
+  for (QAction* a : form->action(Menu::mnuOptions)->menu()->actions()) {
+    options << a->text();
+    EXPECT_TRUE(a->isCheckable() && !a->isChecked()) << "off at the first start";
+  }
+  EXPECT_EQ(options, QStringList({"&Chording", "Click &Numbers to Chord", "&Guess-Free Boards",
+                                  "Remember &Level and Look", "Keep &Statistics"}));
   EXPECT_EQ(help, QStringList({"&Help Topics", "-", "&About Klandor"}));
   EXPECT_EQ(form->action(Menu::mnuNew)->shortcut(), QKeySequence(Qt::Key_F2));
   EXPECT_FALSE(form->action(Menu::mnuHelpT)->isEnabled());
