@@ -18,7 +18,7 @@ void SyncedPrompts::warn(const std::string& title, const std::string& message, c
   prompts_.warn(title, message, detail);
 }
 
-Session::Session(HINSTANCE instance, std::filesystem::path bestTimes, Prompts& prompts, SeedClock clock,
+Session::Session(HINSTANCE instance, FilePath bestTimes, Prompts& prompts, SeedClock clock,
                  PlatformFiles& files)
     : prompts_(prompts, [this] { syncWindow(); }),
       file_(std::move(bestTimes), files),

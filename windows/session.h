@@ -40,7 +40,7 @@ class Session {
  public:
   // bestTimes is the best-times file; prompts asks the player the modal
   // questions.
-  Session(HINSTANCE instance, std::filesystem::path bestTimes, Prompts& prompts,
+  Session(HINSTANCE instance, FilePath bestTimes, Prompts& prompts,
           SeedClock clock = systemSeedClock(), PlatformFiles& files = platformFiles());
 
   Game& game() { return game_; }

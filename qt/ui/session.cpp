@@ -21,7 +21,7 @@ void SyncedPrompts::warn(const std::string& title, const std::string& message, c
   prompts_.warn(title, message, detail);
 }
 
-Session::Session(std::filesystem::path bestTimes, Prompts& prompts, SeedClock clock, PlatformFiles& files)
+Session::Session(FilePath bestTimes, Prompts& prompts, SeedClock clock, PlatformFiles& files)
     : prompts_(prompts, [this] { syncWindow(); }),
       file_(std::move(bestTimes), files),
       records_(file_, prompts_, [this] { mnuBest_Click(); }),

@@ -39,7 +39,7 @@ class Session {
  public:
   // bestTimes is the best-times file (empty: none); prompts asks the
   // player the modal questions.
-  Session(std::filesystem::path bestTimes, Prompts& prompts, SeedClock clock = systemSeedClock(),
+  Session(FilePath bestTimes, Prompts& prompts, SeedClock clock = systemSeedClock(),
           PlatformFiles& files = platformFiles());
 
   Game& game() { return game_; }
