@@ -66,6 +66,17 @@ class PlatformFiles {
   // no such step or the replace made it already.
   virtual FileOutcome syncFolder(const FilePath& folder);
 
+  // A file that only ever grows: opened for writing at its end, following
+  // a link, made for the player only when missing; anything but a regular
+  // file in its place is refused.
+  virtual FileOutcome openToAppend(const FilePath& name, FileHandle& file);
+  // One whole row (or any bytes) at the end of a file opened to append, in
+  // one write: other processes appending to the file never split it. When
+  // not all of it can be written (a full disk), the file is cut back to
+  // what it held before, so that no part of the row stays; that is sound
+  // where every writer appends under the same lock.
+  virtual FileOutcome appendRow(FileHandle file, std::string_view row);
+
   // The names in a folder, without "." and "..". A folder that is not
   // there fails as missing.
   virtual FileOutcome listFolder(const FilePath& folder, std::vector<FilePath::String>& names);

@@ -132,6 +132,42 @@ FileOutcome PlatformFiles::syncFolder(const FilePath& folder) {
   return std::nullopt;
 }
 
+// O_APPEND puts every write at the end in one step, whoever else appends.
+FileOutcome PlatformFiles::openToAppend(const FilePath& name, FileHandle& file) {
+  const int descriptor =
+      ::open(name.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0600);
+  if (descriptor < 0) return lastError();
+  struct stat info {};
+  int error = ::fstat(descriptor, &info) != 0 ? errno : 0;
+  if (error == 0 && !S_ISREG(info.st_mode)) error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+  if (error != 0) {
+    ::close(descriptor);
+    return error == EINVAL ? FileError{EINVAL, "not a regular file"} : systemError(error);
+  }
+  file = static_cast<FileHandle>(descriptor);
+  return std::nullopt;
+}
+
+FileOutcome PlatformFiles::appendRow(FileHandle file, std::string_view row) {
+  struct stat info {};
+  if (::fstat(fd(file), &info) != 0) return lastError();
+  std::string_view rest = row;
+  int error = 0;
+  while (!rest.empty() && error == 0) {
+    const ssize_t n = ::write(fd(file), rest.data(), rest.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) error = errno;
+    if (n == 0) error = EIO;
+    if (n > 0) rest.remove_prefix(static_cast<std::size_t>(n));
+  }
+  if (error == 0) return std::nullopt;
+  if (rest.size() < row.size()) {
+    while (::ftruncate(fd(file), info.st_size) != 0 && errno == EINTR) {
+    }
+  }
+  return systemError(error);
+}
+
 FileOutcome PlatformFiles::listFolder(const FilePath& folder, std::vector<FilePath::String>& names) {
   const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
   if (!dir) return lastError();

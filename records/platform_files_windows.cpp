@@ -192,6 +192,45 @@ FileOutcome PlatformFiles::replace(const FilePath& from, const FilePath& to) {
 // MOVEFILE_WRITE_THROUGH returns only once the move is on the disk.
 FileOutcome PlatformFiles::syncFolder(const FilePath&) { return std::nullopt; }
 
+// Written at the end of the file in each write (see appendRow), and able
+// to cut a row short off again. A new file has the permissions of its
+// folder, the player's own, as the temporary files do.
+FileOutcome PlatformFiles::openToAppend(const FilePath& name, FileHandle& file) {
+  const HANDLE handle =
+      ::CreateFileW(name.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD error = ::GetLastError();
+    const DWORD attributes = ::GetFileAttributesW(name.c_str());
+    const bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return systemError(folder ? kNotForFolders : error);
+  }
+  if (::GetFileType(handle) != FILE_TYPE_DISK) {
+    ::CloseHandle(handle);
+    return FileError{ERROR_INVALID_FUNCTION, "not a regular file"};
+  }
+  return opened(handle, file);
+}
+
+// An offset of all ones writes at the end of the file as it is at that
+// moment, as a file opened for appending only does.
+FileOutcome PlatformFiles::appendRow(FileHandle file, std::string_view row) {
+  LARGE_INTEGER size{};
+  if (!::GetFileSizeEx(handleOf(file), &size)) return lastError();
+  OVERLAPPED atEnd{};
+  atEnd.Offset = 0xFFFFFFFF;
+  atEnd.OffsetHigh = 0xFFFFFFFF;
+  DWORD n = 0;
+  const bool written = ::WriteFile(handleOf(file), row.data(), static_cast<DWORD>(row.size()), &n, &atEnd);
+  if (written && n == row.size()) return std::nullopt;
+  const DWORD error = written ? ERROR_DISK_FULL : ::GetLastError();
+  if (n > 0) {
+    FILE_END_OF_FILE_INFO end{};
+    end.EndOfFile = size;
+    ::SetFileInformationByHandle(handleOf(file), FileEndOfFileInfo, &end, sizeof end);
+  }
+  return systemError(error);
+}
+
 FileOutcome PlatformFiles::listFolder(const FilePath& folder, std::vector<FilePath::String>& names) {
   WIN32_FIND_DATAW found{};
   const HANDLE search = ::FindFirstFileW((folder / L"*").c_str(), &found);
