@@ -30,7 +30,7 @@ void SyncedPrompts::inform(const std::string& title, const std::string& message)
 
 // The dialog also opens after a record, in the middle of the winning
 // release: it too stands over a window that shows the won board.
-Session::Session(std::filesystem::path bestTimes, Prompts& prompts, SeedClock clock, PlatformFiles& files,
+Session::Session(FilePath bestTimes, Prompts& prompts, SeedClock clock, PlatformFiles& files,
                  Random* random)
     : prompts_(prompts, [this] { syncWindows(); }),
       file_(std::move(bestTimes), files),

@@ -5,7 +5,6 @@
 // its main window over the session's game, attaches that window as the
 // session's Shell, and forwards every menu item it is given here.
 
-#include <filesystem>
 #include <functional>
 
 #include "core/game.h"
@@ -57,7 +56,7 @@ class Session {
   // bestTimes is the best-times file (empty: none); prompts asks the
   // player the modal questions; random lays the mines, reseeded from clock
   // at every load (by default the game's own generator).
-  Session(std::filesystem::path bestTimes, Prompts& prompts, SeedClock clock = systemSeedClock(),
+  Session(FilePath bestTimes, Prompts& prompts, SeedClock clock = systemSeedClock(),
           PlatformFiles& files = platformFiles(), Random* random = nullptr);
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;

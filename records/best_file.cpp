@@ -1,9 +1,11 @@
 #include "records/best_file.h"
 
 #include <algorithm>
-#include <thread>
 #include <utility>
+#include <vector>
 
+#include "records/atomic_file.h"
+#include "records/file_lock.h"
 #include "records/latin1.h"
 #include "records/leading_number.h"
 
@@ -36,151 +38,34 @@ std::string nameField(std::string_view utf8Name) {
   return (latin1Text(utf8Name) + std::string(kNameWidth, ' ')).substr(0, kNameWidth);
 }
 
-std::filesystem::path folderOf(const std::filesystem::path& path) {
-  return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+// Whether the folder has an entry named exactly like the file, letter case
+// included; when the folder cannot be listed, whether the name is found.
+bool present(PlatformFiles& files, const FilePath& path) {
+  std::vector<FilePath::String> names;
+  if (const FileOutcome error = files.listFolder(path.folder(), names)) return !error->missing && files.exists(path);
+  return std::find(names.begin(), names.end(), path.name()) != names.end();
 }
-
-// Whether the directory has an entry named exactly like the file, letter
-// case included. Empty when the directory cannot be listed.
-std::optional<bool> listed(const std::filesystem::path& path) {
-  std::error_code ec;
-  std::filesystem::directory_iterator it(folderOf(path), ec);
-  if (ec) return ec == std::errc::no_such_file_or_directory ? std::optional(false) : std::nullopt;
-  for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-    if (it->path().filename() == path.filename()) return true;
-  }
-  return ec ? std::nullopt : std::optional(false);
-}
-
-bool present(const std::filesystem::path& path) {
-  std::error_code ec;
-  return listed(path).value_or(std::filesystem::exists(path, ec));
-}
-
-// The temporary files of a save are named as no person would name a file:
-// a dot, the target's name, the game's mark and six random letters or
-// digits.
-constexpr std::string_view kTempMark = ".klandor-tmp.";
-constexpr std::size_t kTempRandom = 6;
-
-// What the names of the temporary files beside target begin with.
-std::string tempPrefix(const std::filesystem::path& target) {
-  std::string prefix = ".";
-  prefix += displayName(target.filename());
-  prefix += kTempMark;
-  return prefix;
-}
-
-bool isAsciiAlnum(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
-bool isTempName(std::string_view name, std::string_view prefix) {
-  return name.size() == prefix.size() + kTempRandom && name.starts_with(prefix) &&
-         std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(), isAsciiAlnum);
-}
-
-// Where a save puts the line: the file itself, or the file that a link in
-// its place leads to.
-std::filesystem::path targetOf(const std::filesystem::path& path) {
-  std::error_code ec;
-  if (!std::filesystem::is_symlink(path, ec)) return path;
-  std::filesystem::path target = std::filesystem::canonical(path, ec);
-  return ec ? path : target;
-}
-
-// A temporary file beside the target, with the target's permission bits;
-// removed again unless it has been put in the target's place.
-class TempFile {
- public:
-  TempFile(PlatformFiles& files, const std::filesystem::path& target) : files_(files), target_(target) {
-    std::filesystem::path prefix = folderOf(target) / ".";
-    prefix += target.filename();
-    prefix += kTempMark;
-    error_ = files_.createTemp(prefix, file_, name_);
-    open_ = !error_;
-    if (open_) error_ = files_.copyPermissions(target, file_);
-  }
-  TempFile(const TempFile&) = delete;
-  TempFile& operator=(const TempFile&) = delete;
-  ~TempFile() {
-    if (open_) files_.close(file_);
-    if (!name_.empty() && !placed_) files_.remove(name_);
-  }
-
-  // Writes, syncs and closes the file and puts it in the target's place:
-  // the first failure, or nothing.
-  FileOutcome place(std::string_view bytes) {
-    if (error_) return error_;
-    FileOutcome error = files_.write(file_, bytes);
-    if (!error) error = files_.sync(file_);
-    open_ = false;
-    const FileOutcome closed = files_.close(file_);
-    if (!error) error = closed;
-    if (!error) error = files_.replace(name_, target_);
-    placed_ = !error;
-    return error;
-  }
-
- private:
-  PlatformFiles& files_;
-  std::filesystem::path target_;
-  std::filesystem::path name_;
-  FileHandle file_{};
-  FileOutcome error_;
-  bool open_ = false;
-  bool placed_ = false;
-};
-
-// Between two tries for the lock.
-constexpr std::chrono::milliseconds kLongestPause{16};
 
 }  // namespace
 
-// The exclusive lock that every write of the file is made under, on the
-// lock file beside it, which is made once and never removed (the
-// best-times file itself is replaced, so it cannot carry the lock).
-// Closing the lock file releases the lock.
+// The lock of a write, on the lock file beside the file; none without a
+// place for the file.
 class BestFile::Lock {
  public:
-  Lock(const BestFile& file, std::chrono::milliseconds wait) : files_(file.files_) {
+  Lock(const BestFile& file, std::chrono::milliseconds wait) {
     if (file.path_.empty()) {
       failure_ = WriteFailure{kHomeVariable, true};
       return;
     }
-    std::error_code ignored;  // a missing folder shows as the failure below
-    std::filesystem::create_directories(folderOf(file.path_), ignored);
-    const std::filesystem::path name = file.lockPath();
-    if (const FileOutcome error = files_.openLock(name, handle_)) {
-      failure_ = file.failure(name, *error);
-      return;
-    }
-    // Another window holds it only while it writes one line; waiting
-    // longer means it is stuck, and the game must not freeze with it.
-    const auto deadline = std::chrono::steady_clock::now() + wait;
-    std::chrono::milliseconds pause{1};
-    while (const FileOutcome error = files_.tryLock(handle_)) {
-      const auto now = std::chrono::steady_clock::now();
-      if (!error->busy || now >= deadline) {
-        failure_ = error->busy ? WriteFailure{displayName(name) + ": in use by another window of the game"}
-                               : file.failure(name, *error);
-        files_.close(handle_);
-        return;
-      }
-      std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(pause, deadline - now));
-      pause = std::min(pause * 2, kLongestPause);
-    }
-  }
-  Lock(const Lock&) = delete;
-  Lock& operator=(const Lock&) = delete;
-  ~Lock() {
-    if (!failure_) files_.close(handle_);
+    lock_.emplace(file.lockPath(), wait, file.files_);
+    if (!lock_->held()) failure_ = file.failure(lock_->name(), *lock_->failure());
   }
 
   // Why the file cannot be written now, or nothing.
   const WriteResult& failure() const { return failure_; }
 
  private:
-  PlatformFiles& files_;
-  FileHandle handle_{};
+  std::optional<FileLock> lock_;
   WriteResult failure_;
 };
 
@@ -226,16 +111,16 @@ std::string recordLine(std::string_view bestline, int level, int seconds, std::s
   return withRecord(bestline, level, seconds, nameField(utf8Name));
 }
 
-std::filesystem::path bestTimesPath(const Environment& environment) {
-  const std::filesystem::path folder = gameDataFolder(environment);
+FilePath bestTimesPath(const Environment& environment) {
+  const FilePath folder = gameDataFolder(environment);
   return folder.empty() ? folder : folder / kFileName;
 }
 
-BestFile::BestFile(std::filesystem::path path, PlatformFiles& files, std::chrono::milliseconds lockWait)
+BestFile::BestFile(FilePath path, PlatformFiles& files, std::chrono::milliseconds lockWait)
     : path_(std::move(path)), files_(files), lockWait_(lockWait) {}
 
-std::filesystem::path BestFile::lockPath() const {
-  std::filesystem::path name = path_;
+FilePath BestFile::lockPath() const {
+  FilePath name = path_;
   return name += ".lock";
 }
 
@@ -255,7 +140,7 @@ std::string BestFile::load() {
 }
 
 BestFile::Stored BestFile::stored() const {
-  if (path_.empty() || !present(path_)) return {true, defaultLine(), {}};
+  if (path_.empty() || !present(files_, path_)) return {true, defaultLine(), {}};
   FileHandle file{};
   FileOutcome error = files_.openToRead(path_, file);
   std::string bytes;
@@ -317,31 +202,12 @@ WriteResult BestFile::reset(std::string& bestline) {
 
 // Called under the lock only, when no other save can be under way.
 WriteResult BestFile::replace(std::string_view bytes) {
-  const std::filesystem::path target = targetOf(path_);
-  const std::filesystem::path folder = folderOf(target);
-  removeLeftovers(folder, tempPrefix(target));
-  TempFile temp(files_, target);
-  FileOutcome error = temp.place(bytes);
-  if (!error) error = files_.syncFolder(folder);
-  if (error) return failure(path_, *error);
+  if (const FileOutcome error = writeAtomically(path_, bytes, files_)) return failure(path_, *error);
   return std::nullopt;
 }
 
-// The temporary files of saves that were cut short before their rename, by
-// a kill or a power cut: only files of the game's own name for them, owned
-// by the player, never a link.
-void BestFile::removeLeftovers(const std::filesystem::path& folder, const std::string& prefix) {
-  std::error_code ec;
-  std::filesystem::directory_iterator it(folder, ec);
-  for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-    if (isTempName(displayName(it->path().filename()), prefix) && files_.isOwnFile(it->path())) {
-      files_.remove(it->path());
-    }
-  }
-}
-
-WriteFailure BestFile::failure(const std::filesystem::path& name, const FileError& error) const {
-  return WriteFailure{displayName(name) + ": " + error.reason};
+WriteFailure BestFile::failure(const FilePath& name, const FileError& error) const {
+  return WriteFailure{name.utf8() + ": " + error.reason};
 }
 
 }  // namespace klandor

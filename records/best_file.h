@@ -6,16 +6,14 @@
 // memory (bestline) keeps the quotes, so its fields are read by position
 // from the opening quote at position 1.
 //
-// The file is never written in place: the new line goes to a temporary
-// file in the same folder, which is synced and renamed over the old one, so
-// the file holds either the old line or the new one whatever happens. A
-// link in the file's place is written through: its target is replaced, in
-// the target's folder, with its permission bits kept.
+// The file is never written in place (writeAtomically, atomic_file.h): it
+// holds either the old line or the new one whatever happens, and a link in
+// its place is written through.
 //
 // Several windows of the game may share the file. Every write happens under
-// an exclusive lock on a lock file beside it (minebs.txt.lock, never
-// removed), and a record is built on what the file holds at that moment, so
-// one window never undoes what another stored.
+// an exclusive lock (FileLock, file_lock.h) on a lock file beside it
+// (minebs.txt.lock, never removed), and a record is built on what the file
+// holds at that moment, so one window never undoes what another stored.
 //
 // A record that could not be saved (a failed write, a lock held too long, a
 // file that exists but cannot be read) is kept pending for the rest of the
@@ -24,7 +22,6 @@
 // file that exists but cannot be read is never replaced.
 
 #include <chrono>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -70,17 +67,19 @@ using WriteResult = std::optional<WriteFailure>;  // empty when saved
 
 // Where the best-times file lives: minebs.txt in the game's own folder of
 // the player's data; empty when the environment names none.
-std::filesystem::path bestTimesPath(const Environment& environment = systemEnvironment());
+FilePath bestTimesPath(const Environment& environment = systemEnvironment());
 
 class BestFile {
  public:
   // An empty path: the game has no place for the file, and plays with the
   // default line and what this run stores.
-  explicit BestFile(std::filesystem::path path, PlatformFiles& files = platformFiles(),
+  explicit BestFile(FilePath path, PlatformFiles& files = platformFiles(),
                     std::chrono::milliseconds lockWait = kLockWait);
 
-  const std::filesystem::path& path() const { return path_; }
-  std::filesystem::path lockPath() const;
+  const FilePath& path() const { return path_; }
+  // The lock file, which whatever else is written under the same lock
+  // takes too.
+  FilePath lockPath() const;
 
   // scoreload, and the fresh read at a win: the line bestline is to hold,
   // the file's with the pending records. A present file gives its first
@@ -117,10 +116,9 @@ class BestFile {
   // not read.
   WriteResult blocked(const Lock& lock, const Stored& now) const;
   WriteResult replace(std::string_view bytes);
-  void removeLeftovers(const std::filesystem::path& folder, const std::string& prefix);
-  WriteFailure failure(const std::filesystem::path& name, const FileError& error) const;
+  WriteFailure failure(const FilePath& name, const FileError& error) const;
 
-  std::filesystem::path path_;
+  FilePath path_;
   PlatformFiles& files_;
   std::chrono::milliseconds lockWait_;
   std::optional<Record> pending_[3];  // by level

@@ -11,10 +11,9 @@
 // After windows.h, which they need.
 #include <aclapi.h>
 
-#include <chrono>
 #include <cstring>
 #include <random>
-#include <thread>
+#include <vector>
 
 #include "records/platform_files.h"
 
@@ -43,7 +42,8 @@ FileError systemError(DWORD code) {
   }
   std::string reason = words.empty() ? "error " + std::to_string(code) : utf8(words);
   if (buffer != nullptr) ::LocalFree(buffer);
-  return {static_cast<int>(code), std::move(reason), code == ERROR_LOCK_VIOLATION};
+  return {static_cast<int>(code), std::move(reason), code == ERROR_LOCK_VIOLATION,
+          code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND};
 }
 FileOutcome lastError() { return systemError(::GetLastError()); }
 
@@ -65,13 +65,23 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 // A reader without FILE_SHARE_DELETE (a virus scanner, an indexer) keeps a
 // file from being replaced for a moment; the move is tried again a while.
 constexpr int kMoveTries = 20;
-constexpr std::chrono::milliseconds kMovePause{10};
+constexpr DWORD kMovePauseMs = 10;
 
 }  // namespace
 
 const char kHomeVariable[] = "APPDATA";
 
-FileOutcome PlatformFiles::openToRead(const std::filesystem::path& name, FileHandle& file) {
+FilePath::FilePath(std::string_view utf8) {
+  if (utf8.empty()) return;
+  const int length = static_cast<int>(utf8.size());
+  const int size = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
+  native_.assign(static_cast<std::size_t>(size), L'\0');
+  ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, native_.data(), size);
+}
+
+std::string FilePath::utf8() const { return klandor::utf8(native_); }
+
+FileOutcome PlatformFiles::openToRead(const FilePath& name, FileHandle& file) {
   const HANDLE handle = ::CreateFileW(name.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
@@ -104,7 +114,7 @@ FileOutcome PlatformFiles::read(FileHandle file, std::size_t limit, std::string&
 
 // A link in the lock file's place is opened as itself, never followed, and
 // refused.
-FileOutcome PlatformFiles::openLock(const std::filesystem::path& name, FileHandle& file) {
+FileOutcome PlatformFiles::openLock(const FilePath& name, FileHandle& file) {
   const HANDLE handle = ::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr, OPEN_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return lastError();
@@ -126,14 +136,13 @@ FileOutcome PlatformFiles::tryLock(FileHandle file) {
   return std::nullopt;
 }
 
-FileOutcome PlatformFiles::createTemp(const std::filesystem::path& prefix, FileHandle& file,
-                                      std::filesystem::path& name) {
+FileOutcome PlatformFiles::createTemp(const FilePath& prefix, FileHandle& file, FilePath& name) {
   static constexpr char kLetters[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
   static std::mt19937 random{std::random_device{}() ^ ::GetCurrentProcessId() ^ ::GetTickCount()};
   std::uniform_int_distribution<std::size_t> letter(0, sizeof kLetters - 2);
   for (int attempt = 0;; ++attempt) {
-    std::filesystem::path candidate = prefix;
-    for (int i = 0; i < 6; ++i) candidate += kLetters[letter(random)];
+    FilePath::String candidate = prefix.native();
+    for (int i = 0; i < 6; ++i) candidate += static_cast<wchar_t>(kLetters[letter(random)]);
     const HANDLE handle = ::CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                         FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_FILE_EXISTS && attempt < 100) continue;
@@ -145,7 +154,7 @@ FileOutcome PlatformFiles::createTemp(const std::filesystem::path& prefix, FileH
 
 // Windows keeps permissions in access lists, not bits: the new file has
 // those of its folder, as the file itself had when the game made it.
-FileOutcome PlatformFiles::copyPermissions(const std::filesystem::path&, FileHandle) { return std::nullopt; }
+FileOutcome PlatformFiles::copyPermissions(const FilePath&, FileHandle) { return std::nullopt; }
 
 FileOutcome PlatformFiles::write(FileHandle file, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -167,7 +176,7 @@ FileOutcome PlatformFiles::close(FileHandle file) {
   return std::nullopt;
 }
 
-FileOutcome PlatformFiles::replace(const std::filesystem::path& from, const std::filesystem::path& to) {
+FileOutcome PlatformFiles::replace(const FilePath& from, const FilePath& to) {
   for (int attempt = 1;; ++attempt) {
     if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       return std::nullopt;
@@ -176,12 +185,109 @@ FileOutcome PlatformFiles::replace(const std::filesystem::path& from, const std:
     if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) || attempt == kMoveTries) {
       return systemError(error);
     }
-    std::this_thread::sleep_for(kMovePause);
+    ::Sleep(kMovePauseMs);
   }
 }
 
 // MOVEFILE_WRITE_THROUGH returns only once the move is on the disk.
-FileOutcome PlatformFiles::syncFolder(const std::filesystem::path&) { return std::nullopt; }
+FileOutcome PlatformFiles::syncFolder(const FilePath&) { return std::nullopt; }
+
+// Written at the end of the file in each write (see appendRow), and able
+// to cut a row short off again. A new file has the permissions of its
+// folder, the player's own, as the temporary files do.
+FileOutcome PlatformFiles::openToAppend(const FilePath& name, FileHandle& file) {
+  const HANDLE handle =
+      ::CreateFileW(name.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD error = ::GetLastError();
+    const DWORD attributes = ::GetFileAttributesW(name.c_str());
+    const bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return systemError(folder ? kNotForFolders : error);
+  }
+  if (::GetFileType(handle) != FILE_TYPE_DISK) {
+    ::CloseHandle(handle);
+    return FileError{ERROR_INVALID_FUNCTION, "not a regular file"};
+  }
+  return opened(handle, file);
+}
+
+// An offset of all ones writes at the end of the file as it is at that
+// moment, as a file opened for appending only does.
+FileOutcome PlatformFiles::appendRow(FileHandle file, std::string_view row) {
+  LARGE_INTEGER size{};
+  if (!::GetFileSizeEx(handleOf(file), &size)) return lastError();
+  OVERLAPPED atEnd{};
+  atEnd.Offset = 0xFFFFFFFF;
+  atEnd.OffsetHigh = 0xFFFFFFFF;
+  DWORD n = 0;
+  const bool written = ::WriteFile(handleOf(file), row.data(), static_cast<DWORD>(row.size()), &n, &atEnd);
+  if (written && n == row.size()) return std::nullopt;
+  const DWORD error = written ? ERROR_DISK_FULL : ::GetLastError();
+  if (n > 0) {
+    FILE_END_OF_FILE_INFO end{};
+    end.EndOfFile = size;
+    ::SetFileInformationByHandle(handleOf(file), FileEndOfFileInfo, &end, sizeof end);
+  }
+  return systemError(error);
+}
+
+FileOutcome PlatformFiles::listFolder(const FilePath& folder, std::vector<FilePath::String>& names) {
+  WIN32_FIND_DATAW found{};
+  const HANDLE search = ::FindFirstFileW((folder / L"*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return lastError();
+  names.clear();
+  do {
+    const std::wstring_view name = found.cFileName;
+    if (name != L"." && name != L"..") names.emplace_back(name);
+  } while (::FindNextFileW(search, &found));
+  const DWORD error = ::GetLastError();
+  ::FindClose(search);
+  if (error != ERROR_NO_MORE_FILES) return systemError(error);
+  return std::nullopt;
+}
+
+FileOutcome PlatformFiles::makeFolders(const FilePath& folder) {
+  const DWORD attributes = ::GetFileAttributesW(folder.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? std::nullopt : FileOutcome(systemError(ERROR_DIRECTORY));
+  }
+  const FilePath above = folder.folder();
+  if (above != folder) {
+    if (const FileOutcome error = makeFolders(above)) return error;
+  }
+  if (!::CreateDirectoryW(folder.c_str(), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS) return lastError();
+  return std::nullopt;
+}
+
+bool PlatformFiles::exists(const FilePath& name) {
+  return ::GetFileAttributesW(name.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// A link is a reparse point; the name the system finally opens through it
+// is where it leads. The system gives that name as one to take as it is
+// ("\\?\C:\..."), shown here in the usual way.
+std::optional<FilePath> PlatformFiles::linkTarget(const FilePath& name) {
+  const DWORD attributes = ::GetFileAttributesW(name.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return std::nullopt;
+  const HANDLE handle = ::CreateFileW(name.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::wstring target(MAX_PATH, L'\0');
+  DWORD length = ::GetFinalPathNameByHandleW(handle, target.data(), static_cast<DWORD>(target.size()), 0);
+  if (length >= target.size()) {
+    target.resize(length);
+    length = ::GetFinalPathNameByHandleW(handle, target.data(), static_cast<DWORD>(target.size()), 0);
+  }
+  ::CloseHandle(handle);
+  if (length == 0 || length >= target.size()) return std::nullopt;
+  target.resize(length);
+  if (target.starts_with(L"\\\\?\\UNC\\")) {
+    target.replace(0, 8, L"\\\\");
+  } else if (target.starts_with(L"\\\\?\\") && target.size() >= 6 && target[5] == L':') {
+    target.erase(0, 4);
+  }
+  return FilePath(std::move(target));
+}
 
 namespace {
 
@@ -206,7 +312,7 @@ bool isPlayers(PSID sid) {
 
 }  // namespace
 
-bool PlatformFiles::isOwnFile(const std::filesystem::path& name) {
+bool PlatformFiles::isOwnFile(const FilePath& name) {
   const DWORD attributes = ::GetFileAttributesW(name.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) {
     return false;
@@ -222,7 +328,7 @@ bool PlatformFiles::isOwnFile(const std::filesystem::path& name) {
   return own;
 }
 
-void PlatformFiles::remove(const std::filesystem::path& name) { ::DeleteFileW(name.c_str()); }
+void PlatformFiles::remove(const FilePath& name) { ::DeleteFileW(name.c_str()); }
 
 PlatformFiles& platformFiles() {
   static PlatformFiles files;
@@ -230,18 +336,18 @@ PlatformFiles& platformFiles() {
 }
 
 Environment systemEnvironment() {
-  return [](const char* name) -> std::optional<std::filesystem::path> {
+  return [](const char* name) -> std::optional<FilePath> {
     const std::wstring wide(name, name + std::strlen(name));  // the names are ASCII
     std::wstring value(::GetEnvironmentVariableW(wide.c_str(), nullptr, 0), L'\0');
     if (value.empty()) return std::nullopt;
     value.resize(::GetEnvironmentVariableW(wide.c_str(), value.data(), static_cast<DWORD>(value.size())));
-    return std::filesystem::path(value);
+    return FilePath(std::move(value));
   };
 }
 
-std::filesystem::path gameDataFolder(const Environment& environment) {
-  const std::optional<std::filesystem::path> data = environment(kHomeVariable);
-  return data && data->is_absolute() ? *data / "Klandor" : std::filesystem::path();
+FilePath gameDataFolder(const Environment& environment) {
+  const std::optional<FilePath> data = environment(kHomeVariable);
+  return data && data->isAbsolute() ? *data / L"Klandor" : FilePath();
 }
 
 }  // namespace klandor

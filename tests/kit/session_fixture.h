@@ -16,7 +16,7 @@ namespace klandor::test {
 class SaveFailing final : public PlatformFiles {
  public:
   bool fail = false;
-  FileOutcome replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
+  FileOutcome replace(const FilePath& from, const FilePath& to) override {
     if (fail) return FileError{5, "Input/output error"};
     return PlatformFiles::replace(from, to);
   }

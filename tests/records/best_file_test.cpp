@@ -32,6 +32,7 @@ namespace klandor {
 namespace {
 
 using test::entries;
+using test::fsPath;
 using test::kDefaultFile;
 using test::readBytes;
 using test::TempDir;
@@ -42,7 +43,7 @@ std::string fileLine(const std::string& line) { return line + "\r\n"; }
 // Another process, holding the lock of a lock file while this lives.
 class LockHolder {
  public:
-  explicit LockHolder(const std::filesystem::path& lock);
+  explicit LockHolder(const FilePath& lock);
   LockHolder(const LockHolder&) = delete;
   LockHolder& operator=(const LockHolder&) = delete;
   ~LockHolder();
@@ -60,7 +61,7 @@ class LockHolder {
 #ifdef _WIN32
 // The process is lock_holder.exe beside this test: it says "1" on its
 // output once it holds the lock, and holds it until its input ends.
-LockHolder::LockHolder(const std::filesystem::path& lock) {
+LockHolder::LockHolder(const FilePath& lock) {
   SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
   HANDLE ready = nullptr, readyEnd = nullptr, releaseEnd = nullptr;
   if (!::CreatePipe(&ready, &readyEnd, &inherited, 0) || !::CreatePipe(&releaseEnd, &release_, &inherited, 0)) {
@@ -72,7 +73,7 @@ LockHolder::LockHolder(const std::filesystem::path& lock) {
   wchar_t self[MAX_PATH];
   ::GetModuleFileNameW(nullptr, self, MAX_PATH);
   const std::filesystem::path holder = std::filesystem::path(self).parent_path() / "lock_holder.exe";
-  std::wstring command = L"\"" + holder.wstring() + L"\" \"" + lock.wstring() + L"\"";
+  std::wstring command = L"\"" + holder.wstring() + L"\" \"" + lock.native() + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
@@ -102,7 +103,7 @@ LockHolder::~LockHolder() {
   }
 }
 #else
-LockHolder::LockHolder(const std::filesystem::path& lock) {
+LockHolder::LockHolder(const FilePath& lock) {
   int ready[2], release[2];
   if (::pipe(ready) != 0 || ::pipe(release) != 0) {
     ADD_FAILURE() << "no pipe";
@@ -147,9 +148,9 @@ TEST_F(BestFileTest, FirstLoadCreatesTheDirectoryAndTheDefaultFile) {
   EXPECT_EQ(nested.load(), "\"999999999MrNobodyMrNobodyMrNobody\"");
   EXPECT_EQ(readBytes(nested.path()), kDefaultFile);
   EXPECT_EQ(kDefaultFile.size(), 37u);
-  EXPECT_EQ(entries(nested.path().parent_path()), (std::vector<std::string>{"minebs.txt", "minebs.txt.lock"}));
-  EXPECT_EQ(std::filesystem::status(nested.lockPath()).permissions(),
-            std::filesystem::status(nested.path()).permissions());
+  EXPECT_EQ(entries(nested.path().folder()), (std::vector<std::string>{"minebs.txt", "minebs.txt.lock"}));
+  EXPECT_EQ(std::filesystem::status(fsPath(nested.lockPath())).permissions(),
+            std::filesystem::status(fsPath(nested.path())).permissions());
 }
 
 #ifndef _WIN32  // where names differing in letter case name different files
@@ -290,7 +291,7 @@ TEST_F(BestFileTest, ALockHeldTooLongIsAFailedSave) {
 
   const WriteResult result = impatient.storeRecord(bestline, 1, 5, "Ann");
   ASSERT_TRUE(result);
-  EXPECT_NE(result->message.find(impatient.lockPath().string()), std::string::npos) << result->message;
+  EXPECT_NE(result->message.find(impatient.lockPath().utf8()), std::string::npos) << result->message;
   EXPECT_EQ(bestline, "\"  5999999Ann     MrNobodyMrNobody\"");
   EXPECT_EQ(readBytes(path), kDefaultFile);
   EXPECT_EQ(impatient.load(), bestline);
@@ -340,23 +341,22 @@ class FailingFiles : public PlatformFiles {
  public:
   FailingFiles(Step failAt, int error) : failAt(failAt), error_(error) {}
 
-  FileOutcome openToRead(const std::filesystem::path& name, FileHandle& file) override {
+  FileOutcome openToRead(const FilePath& name, FileHandle& file) override {
     return failAt == Step::OpenToRead ? error() : PlatformFiles::openToRead(name, file);
   }
   FileOutcome read(FileHandle file, std::size_t limit, std::string& bytes) override {
     return failAt == Step::Read ? error() : PlatformFiles::read(file, limit, bytes);
   }
-  FileOutcome openLock(const std::filesystem::path& name, FileHandle& file) override {
+  FileOutcome openLock(const FilePath& name, FileHandle& file) override {
     return failAt == Step::OpenLock ? error() : PlatformFiles::openLock(name, file);
   }
   FileOutcome tryLock(FileHandle file) override {
     return failAt == Step::Lock ? error() : PlatformFiles::tryLock(file);
   }
-  FileOutcome createTemp(const std::filesystem::path& prefix, FileHandle& file,
-                         std::filesystem::path& name) override {
+  FileOutcome createTemp(const FilePath& prefix, FileHandle& file, FilePath& name) override {
     return failAt == Step::Create ? error() : PlatformFiles::createTemp(prefix, file, name);
   }
-  FileOutcome copyPermissions(const std::filesystem::path& from, FileHandle file) override {
+  FileOutcome copyPermissions(const FilePath& from, FileHandle file) override {
     return failAt == Step::Permissions ? error() : PlatformFiles::copyPermissions(from, file);
   }
   FileOutcome write(FileHandle file, std::string_view bytes) override {
@@ -369,10 +369,10 @@ class FailingFiles : public PlatformFiles {
     const FileOutcome closed = PlatformFiles::close(file);
     return failAt == Step::Close ? error() : closed;
   }
-  FileOutcome replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
+  FileOutcome replace(const FilePath& from, const FilePath& to) override {
     return failAt == Step::Replace ? error() : PlatformFiles::replace(from, to);
   }
-  FileOutcome syncFolder(const std::filesystem::path& folder) override {
+  FileOutcome syncFolder(const FilePath& folder) override {
     return failAt == Step::SyncFolder ? error() : PlatformFiles::syncFolder(folder);
   }
 
@@ -387,7 +387,7 @@ class FailingFiles : public PlatformFiles {
 TEST(BestTimesPath, FollowsTheXdgRuleAndWantsAnAbsoluteHome) {
   using Variables = std::map<std::string, std::string>;
   const auto pathFor = [](const Variables& variables) {
-    return bestTimesPath([&](const char* name) -> std::optional<std::filesystem::path> {
+    return bestTimesPath([&](const char* name) -> std::optional<FilePath> {
       const auto it = variables.find(name);
       if (it == variables.end()) return std::nullopt;
       return it->second;
@@ -397,16 +397,16 @@ TEST(BestTimesPath, FollowsTheXdgRuleAndWantsAnAbsoluteHome) {
   EXPECT_EQ(pathFor({{"APPDATA", "C:\\Users\\Ann\\AppData\\Roaming"}, {"HOME", "C:\\Users\\Ann"}}),
             "C:\\Users\\Ann\\AppData\\Roaming\\Klandor\\minebs.txt");
   for (const Variables& none : {Variables{}, Variables{{"APPDATA", ""}}, Variables{{"APPDATA", "Roaming"}}}) {
-    EXPECT_EQ(pathFor(none), std::filesystem::path());
+    EXPECT_EQ(pathFor(none), FilePath());
   }
 #else
-  const std::filesystem::path home = "/home/ann/.local/share/klandor/minebs.txt";
+  const FilePath home = "/home/ann/.local/share/klandor/minebs.txt";
   EXPECT_EQ(pathFor({{"XDG_DATA_HOME", "/data"}, {"HOME", "/home/ann"}}), "/data/klandor/minebs.txt");
   EXPECT_EQ(pathFor({{"XDG_DATA_HOME", "data"}, {"HOME", "/home/ann"}}), home);
   EXPECT_EQ(pathFor({{"XDG_DATA_HOME", ""}, {"HOME", "/home/ann"}}), home);
   EXPECT_EQ(pathFor({{"HOME", "/home/ann"}}), home);
   for (const Variables& none : {Variables{}, Variables{{"HOME", ""}}, Variables{{"HOME", "ann"}, {"XDG_DATA_HOME", "d"}}}) {
-    EXPECT_EQ(pathFor(none), std::filesystem::path());
+    EXPECT_EQ(pathFor(none), FilePath());
   }
 #endif
 }
@@ -423,7 +423,7 @@ class CountingFiles : public PlatformFiles {
     waiting_ = taken;
     return result;
   }
-  FileOutcome replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
+  FileOutcome replace(const FilePath& from, const FilePath& to) override {
     FileOutcome result = PlatformFiles::replace(from, to);
     if (!result) ++writes;
     return result;
@@ -573,15 +573,15 @@ TEST_F(BestFileTest, ALinkIsWrittenThroughWithThePermissionBitsKept) {
 
   BestFile fresh(dir / "new" / "minebs.txt");  // a new file is the player's only
   fresh.load();
-  EXPECT_EQ(std::filesystem::status(fresh.path()).permissions(), std::filesystem::perms(0600));
+  EXPECT_EQ(std::filesystem::status(fsPath(fresh.path())).permissions(), std::filesystem::perms(0600));
 }
 
 TEST_F(BestFileTest, ALinkInTheLockFilesPlaceFailsTheSaveAndMakesNothing) {
-  std::filesystem::create_symlink(dir / "elsewhere", file.lockPath());
+  std::filesystem::create_symlink(dir / "elsewhere", fsPath(file.lockPath()));
   std::string bestline = file.load();
   const WriteResult result = file.storeRecord(bestline, 1, 5, "Ann");
   ASSERT_TRUE(result);
-  EXPECT_EQ(result->message, file.lockPath().string() + ": " + std::strerror(ELOOP));
+  EXPECT_EQ(result->message, file.lockPath().utf8() + ": " + std::strerror(ELOOP));
   EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"minebs.txt.lock"});
 }
 #endif

@@ -8,11 +8,23 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "records/file_path.h"
+
+namespace klandor {
+
+inline void PrintTo(const FilePath& path, std::ostream* out) { *out << '"' << path.utf8() << '"'; }
+
+}  // namespace klandor
+
 namespace klandor::test {
+
+// The records' name of a file as the tests' file system library has it.
+inline std::filesystem::path fsPath(const FilePath& path) { return path.native(); }
 
 class TempDir {
  public:
@@ -42,6 +54,8 @@ inline std::string readBytes(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+inline std::string readBytes(const FilePath& path) { return readBytes(fsPath(path)); }
+
 inline void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
@@ -53,6 +67,7 @@ inline std::vector<std::string> entries(const std::filesystem::path& dir) {
   std::sort(names.begin(), names.end());
   return names;
 }
+inline std::vector<std::string> entries(const FilePath& dir) { return entries(fsPath(dir)); }
 
 inline const std::string kDefaultFile = "\"999999999MrNobodyMrNobodyMrNobody\"\r\n";
 
