@@ -12,6 +12,7 @@
 #include "kit/front.h"
 #include "kit/window.h"
 #include "windows/back_buffer.h"
+#include "windows/board_automation.h"
 #include "windows/menu_bar.h"
 
 namespace klandor::win {
@@ -46,6 +47,7 @@ class Form1 {
   const BackBuffer& composed() const { return buffer_; }
   const MenuBar& menus() const { return menus_; }
   const kit::Front& front() const { return front_; }
+  BoardAutomation& automation() { return automation_; }
 
  private:
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -81,6 +83,8 @@ class Form1 {
   BackBuffer buffer_;
   UINT dpi_ = 96;
   bool releasing_ = false;  // the window lets the mouse go itself
+  // The board for assistive tools.
+  BoardAutomation automation_{front_};
 };
 
 }  // namespace klandor::win
