@@ -226,9 +226,17 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_DESTROY:
+      automation_.disconnect();
       KillTimer(hwnd_, kSecondTimer);
       PostQuitMessage(0);
       hwnd_ = nullptr;
+      return 0;
+    // Assistive tools: the board's elements, and their clicks.
+    case WM_GETOBJECT:
+      if (const LRESULT object = automation_.getObject(hwnd_, wParam, lParam)) return object;
+      break;
+    case BoardAutomation::kActMessage:
+      take(automation_.act(front_, wParam, lParam));
       return 0;
     default:
       break;
@@ -316,6 +324,7 @@ void Form1::sync() {
 void Form1::syncBoard() {
   if (hwnd_ == nullptr) return;
   const kit::Changes changes = front_.sync();
+  automation_.synced(changes);
   if (changes.newLayout) {
     relayout();
     return;

@@ -16,6 +16,7 @@
 #include "kit/session.h"
 #include "kit/window.h"
 #include "windows/back_buffer.h"
+#include "windows/board_automation.h"
 #include "windows/game_dialog.h"
 #include "windows/menu_bar.h"
 
@@ -51,6 +52,7 @@ class Form1 final : public kit::Shell {
   const BackBuffer& composed() const { return buffer_; }
   const MenuBar& menus() const { return menus_; }
   const kit::Front& front() const { return front_; }
+  BoardAutomation& automation() { return automation_; }
 
  private:
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -85,6 +87,8 @@ class Form1 final : public kit::Shell {
   UINT dpi_ = 96;
   bool releasing_ = false;  // the window lets the mouse go itself
   std::vector<std::pair<const kit::Dialog*, std::unique_ptr<GameDialog>>> dialogs_;
+  // The board for assistive tools.
+  BoardAutomation automation_{front_};
 };
 
 }  // namespace klandor::win

@@ -2,11 +2,11 @@
 
 #include <QAccessibleWidget>
 #include <array>
+#include <optional>
 
-#include "kit/words.h"
+#include "kit/access.h"
 #include "qt/translations/language.h"
 #include "qt/ui/board_view.h"
-#include "resources/picture_numbers.h"
 
 namespace klandor::ui {
 
@@ -14,10 +14,6 @@ namespace accessible {
 namespace {
 
 QRect toQRect(const kit::Rect& r) { return {r.x, r.y, r.w, r.h}; }
-
-// The counter's and the clock's first digit cells.
-int counterFirst(const BoardView& view) { return view.game().cells() + 1; }
-int clockFirst(const BoardView& view) { return view.game().cells() + 4; }
 
 // The board's words in the player's language.
 QString say(const kit::Phrase& p) {
@@ -50,8 +46,10 @@ class Part : public QAccessibleInterface {
 
  protected:
   BoardView& view() const;
-  // A rectangle of the board on the screen.
-  QRect onScreen(const QRect& r) const;
+  // A part of the board on the screen, and its words.
+  QRect onScreen(kit::Part part) const;
+  QString name(kit::Part part) const;
+  QString status(kit::Part part) const;
 
   const BoardAccessible& board_;
 };
@@ -64,14 +62,9 @@ class Readout final : public Part {
   QString text(QAccessible::Text t) const override {
     const Board& b = view().game().b;
     if (t == QAccessible::Value) return QString::number(clock_ ? b.seconds : b.minesleft);
-    if (t != QAccessible::Name) return {};
-    return say(clock_ ? kit::clockName(b.seconds) : kit::counterName(b.minesleft));
+    return t == QAccessible::Name ? name(part()) : QString();
   }
-  QRect rect() const override {
-    const int first = clock_ ? clockFirst(view()) : counterFirst(view());
-    const kit::Layout& l = view().layout();
-    return onScreen(toQRect(l.boxRect(first)) | toQRect(l.boxRect(first + 2)));
-  }
+  QRect rect() const override { return onScreen(part()); }
   QAccessible::Role role() const override { return QAccessible::StaticText; }
   QAccessible::State state() const override {
     QAccessible::State s;
@@ -80,6 +73,8 @@ class Readout final : public Part {
   }
 
  private:
+  kit::Part part() const { return {clock_ ? kit::Part::kClock : kit::Part::kCounter}; }
+
   bool clock_;
 };
 
@@ -88,15 +83,12 @@ class Face final : public Part, public QAccessibleActionInterface {
  public:
   using Part::Part;
 
-  QString description() const { return say(kit::gameState(view().game().b)); }
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return say(kit::words::kNewGame);
-    if (t == QAccessible::Description) return description();
+    if (t == QAccessible::Name) return name({kit::Part::kFace});
+    if (t == QAccessible::Description) return status({kit::Part::kFace});
     return {};
   }
-  QRect rect() const override {
-    return onScreen(toQRect(view().layout().smileRect(pic::kInitialFaceSide)));
-  }
+  QRect rect() const override { return onScreen({kit::Part::kFace}); }
   QAccessible::Role role() const override { return QAccessible::Button; }
   void* interface_cast(QAccessible::InterfaceType type) override {
     return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
@@ -122,11 +114,11 @@ class Cell final : public Part, public QAccessibleTableCellInterface, public QAc
   bool isValid() const override { return Part::isValid() && index_ <= view().game().cells(); }
   QAccessibleInterface* parent() const override;
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return say(view().front().cellWords(index_));
-    if (t == QAccessible::Description) return say(kit::cellPlace(rowIndex(), columnIndex()));
+    if (t == QAccessible::Name) return name(part());
+    if (t == QAccessible::Description) return status(part());
     return {};
   }
-  QRect rect() const override { return onScreen(toQRect(view().layout().boxRect(index_))); }
+  QRect rect() const override { return onScreen(part()); }
   QAccessible::Role role() const override { return QAccessible::Cell; }
   QAccessible::State state() const override {
     QAccessible::State s;
@@ -180,6 +172,8 @@ class Cell final : public Part, public QAccessibleTableCellInterface, public QAc
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
  private:
+  kit::Part part() const { return {kit::Part::kCell, index_}; }
+
   const Minefield& table_;
   int index_;
 };
@@ -207,14 +201,11 @@ class Minefield final : public Part, public QAccessibleTableInterface {
   }
 
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return say(kit::words::kMinefield);
-    if (t == QAccessible::Description) return say(kit::words::kMinefieldHelp);
+    if (t == QAccessible::Name) return name({kit::Part::kMinefield});
+    if (t == QAccessible::Description) return status({kit::Part::kMinefield});
     return {};
   }
-  QRect rect() const override {
-    const kit::Layout& l = view().layout();
-    return onScreen(toQRect(l.boxRect(1)) | toQRect(l.boxRect(view().game().cells())));
-  }
+  QRect rect() const override { return onScreen({kit::Part::kMinefield}); }
   QAccessible::Role role() const override { return QAccessible::Table; }
   int childCount() const override { return view().game().cells(); }
   QAccessibleInterface* child(int i) const override { return cell(i + 1); }
@@ -224,8 +215,8 @@ class Minefield final : public Part, public QAccessibleTableInterface {
   }
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint at = view().mapFromGlobal(QPoint(x, y));
-    const kit::Element e = view().layout().elementAt(at.x(), at.y(), pic::kInitialFaceSide);
-    return e.kind == kit::Element::kBox ? cell(e.index) : nullptr;
+    const std::optional<kit::Part> p = kit::partAt(view().layout(), at.x(), at.y());
+    return p && p->kind == kit::Part::kCell ? cell(p->index) : nullptr;
   }
   QAccessibleInterface* focusChild() const override {
     return view().hasFocus() ? cell(view().cursorCell()) : nullptr;
@@ -269,7 +260,14 @@ class Minefield final : public Part, public QAccessibleTableInterface {
 // in reading order.
 class BoardAccessible final : public QAccessibleWidget {
  public:
-  enum Child { kCounter, kFace, kClock, kMinefield, kChildren };
+  // In reading order, as the kit's parts.
+  enum Child {
+    kCounter = kit::Part::kCounter,
+    kFace = kit::Part::kFace,
+    kClock = kit::Part::kClock,
+    kMinefield = kit::Part::kMinefield,
+    kChildren
+  };
 
   explicit BoardAccessible(BoardView* view) : QAccessibleWidget(view, QAccessible::Pane) {}
   ~BoardAccessible() override {
@@ -312,11 +310,9 @@ class BoardAccessible final : public QAccessibleWidget {
   }
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint at = view().mapFromGlobal(QPoint(x, y));
-    const kit::Element e = view().layout().elementAt(at.x(), at.y(), pic::kInitialFaceSide);
-    if (e.kind == kit::Element::kSmile) return part(kFace);
-    if (e.kind != kit::Element::kBox) return nullptr;
-    if (e.index >= clockFirst(view())) return part(kClock);
-    return part(e.index >= counterFirst(view()) ? kCounter : kMinefield);
+    const std::optional<kit::Part> p = kit::partAt(view().layout(), at.x(), at.y());
+    if (!p) return nullptr;
+    return part(p->kind == kit::Part::kCell ? kMinefield : static_cast<Child>(p->kind));
   }
   QAccessibleInterface* focusChild() const override { return minefield().focusChild(); }
 
@@ -328,7 +324,12 @@ bool Part::isValid() const { return board_.isValid(); }
 QWindow* Part::window() const { return board_.window(); }
 QAccessibleInterface* Part::parent() const { return const_cast<BoardAccessible*>(&board_); }
 BoardView& Part::view() const { return board_.view(); }
-QRect Part::onScreen(const QRect& r) const { return {view().mapToGlobal(r.topLeft()), r.size()}; }
+QRect Part::onScreen(kit::Part part) const {
+  const QRect r = toQRect(kit::partRect(view().layout(), part));
+  return {view().mapToGlobal(r.topLeft()), r.size()};
+}
+QString Part::name(kit::Part part) const { return say(kit::partName(view().front(), part)); }
+QString Part::status(kit::Part part) const { return say(kit::partStatus(view().front(), part)); }
 
 QAccessibleInterface* Cell::parent() const { return const_cast<Minefield*>(&table_); }
 
@@ -361,15 +362,21 @@ void install() {
 void report(BoardView& view, const kit::Changes& changes) {
   BoardAccessible* board = boardOf(view);
   if (board == nullptr) return;
-  if (changes.newLayout) {
+  const kit::Reports reports = kit::reports(changes);
+  if (reports.newBoard) {
     QAccessibleTableModelChangeEvent reset(&board->minefield(), QAccessibleTableModelChangeEvent::ModelReset);
     QAccessible::updateAccessibility(&reset);
   }
-  for (int index : changes.renamed) notify(board->minefield().cell(index), QAccessible::NameChanged);
-  if (changes.counter) notify(board->part(BoardAccessible::kCounter), QAccessible::NameChanged);
-  if (changes.clock) notify(board->part(BoardAccessible::kClock), QAccessible::NameChanged);
-  if (changes.state) notify(board->part(BoardAccessible::kFace), QAccessible::DescriptionChanged);
-  if (changes.newLayout || changes.cursor) reportCursor(view);
+  for (const kit::Part& p : reports.renamed) {
+    if (p.kind == kit::Part::kCell) {
+      notify(board->minefield().cell(p.index), QAccessible::NameChanged);
+    } else if (p.kind == kit::Part::kFace) {  // its state is its description
+      notify(board->part(BoardAccessible::kFace), QAccessible::DescriptionChanged);
+    } else {
+      notify(board->part(static_cast<BoardAccessible::Child>(p.kind)), QAccessible::NameChanged);
+    }
+  }
+  if (reports.focus) reportCursor(view);
 }
 
 void reportCursor(BoardView& view) {
