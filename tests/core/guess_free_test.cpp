@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <ostream>
 #include <set>
 #include <string>
@@ -32,19 +31,16 @@ constexpr int boards(int optimised) {
 // starting with the released cell open.
 class Checker {
  public:
-  explicit Checker(const Game& game)
-      : across_(game.m.across), down_(game.m.down), total_(game.m.totalmines), state_(game.cells() + 1, kHidden) {
-    mine_.assign(game.b.ismine.begin(), game.b.ismine.begin() + game.cells() + 1);
-  }
+  explicit Checker(const Game& game) : game_(game), state_(game.cells() + 1, kHidden) {}
 
   // Whether the rules open every safe cell. A rule that opened a mine or
   // marked a safe cell fails the test.
   bool solves(int released) {
-    open(released);
+    settle({released}, 0);
     while (step()) {
     }
-    for (int c = 1; c < static_cast<int>(state_.size()); ++c)
-      if (!mine_[c] && state_[c] != kOpen) return false;
+    for (int c = 1; c <= game_.cells(); ++c)
+      if (!game_.b.ismine[c] && state_[c] != kOpen) return false;
     return true;
   }
 
@@ -53,11 +49,11 @@ class Checker {
 
   std::vector<int> around(int c) const {
     std::vector<int> v;
-    const int x = cellColumn(across_, c), y = cellRow(across_, c);
+    const int across = game_.m.across, x = cellColumn(across, c), y = cellRow(across, c);
     for (int dy = -1; dy <= 1; ++dy)
       for (int dx = -1; dx <= 1; ++dx)
-        if ((dx != 0 || dy != 0) && x + dx >= 0 && x + dx < across_ && y + dy >= 0 && y + dy < down_)
-          v.push_back(cellIndex(across_, x + dx, y + dy));
+        if ((dx != 0 || dy != 0) && x + dx >= 0 && x + dx < across && y + dy >= 0 && y + dy < game_.m.down)
+          v.push_back(cellIndex(across, x + dx, y + dy));
     return v;
   }
   std::set<int> hiddenAround(int c) const {
@@ -69,40 +65,33 @@ class Checker {
   // The number's mines not yet marked.
   int missing(int c) const {
     int m = 0;
-    for (int n : around(c)) m += (mine_[n] ? 1 : 0) - (state_[n] == kMine ? 1 : 0);
+    for (int n : around(c)) m += (game_.b.ismine[n] ? 1 : 0) - (state_[n] == kMine ? 1 : 0);
     return m;
-  }
-  void open(int c) {
-    EXPECT_FALSE(mine_[c]) << "the rules opened the mine at " << c;
-    state_[c] = kOpen;
-  }
-  void markMine(int c) {
-    EXPECT_TRUE(mine_[c]) << "the rules marked the safe cell " << c;
-    state_[c] = kMine;
   }
   // All of `cells` are mines when `mines` is their count, all safe when 0.
   bool settle(const std::set<int>& cells, int mines) {
     if (cells.empty() || (mines != 0 && mines != static_cast<int>(cells.size()))) return false;
-    for (int c : cells) mines == 0 ? open(c) : markMine(c);
+    for (int c : cells) {
+      EXPECT_EQ(game_.b.ismine[c], mines != 0) << "the rules got cell " << c << " wrong";
+      state_[c] = mines == 0 ? kOpen : kMine;
+    }
     return true;
   }
   bool step() {
     std::vector<int> numbers;
-    for (int c = 1; c < static_cast<int>(state_.size()); ++c)
-      if (state_[c] == kOpen && !hiddenAround(c).empty()) numbers.push_back(c);
+    std::vector<std::set<int>> hidden;
+    for (int c = 1; c <= game_.cells(); ++c) {
+      if (state_[c] != kOpen || hiddenAround(c).empty()) continue;
+      numbers.push_back(c);
+      hidden.push_back(hiddenAround(c));
+    }
     bool changed = false;
     for (int c : numbers) changed = settle(hiddenAround(c), missing(c)) || changed;  // rules 1 and 2
     if (changed) return true;
-    std::vector<std::set<int>> hidden(numbers.size());
-    for (std::size_t i = 0; i < numbers.size(); ++i) hidden[i] = hiddenAround(numbers[i]);
-    // Rule 3, for numbers close enough to share a neighbour.
-    for (std::size_t a = 0; a < numbers.size(); ++a) {
+    for (std::size_t a = 0; a < numbers.size(); ++a) {  // rule 3, on the cells as they were
       for (std::size_t b = 0; b < numbers.size(); ++b) {
         const std::set<int>&inner = hidden[a], &outer = hidden[b];
-        if (a == b || std::abs(cellColumn(across_, numbers[a]) - cellColumn(across_, numbers[b])) > 2 ||
-            std::abs(cellRow(across_, numbers[a]) - cellRow(across_, numbers[b])) > 2 ||
-            !std::includes(outer.begin(), outer.end(), inner.begin(), inner.end()))
-          continue;
+        if (a == b || !std::includes(outer.begin(), outer.end(), inner.begin(), inner.end())) continue;
         std::set<int> rest;
         std::set_difference(outer.begin(), outer.end(), inner.begin(), inner.end(), std::inserter(rest, rest.end()));
         if (settle(rest, missing(numbers[b]) - missing(numbers[a]))) return true;
@@ -110,15 +99,14 @@ class Checker {
     }
     std::set<int> rest;  // rule 4
     int marked = 0;
-    for (int c = 1; c < static_cast<int>(state_.size()); ++c) {
+    for (int c = 1; c <= game_.cells(); ++c) {
       if (state_[c] == kHidden) rest.insert(c);
       if (state_[c] == kMine) ++marked;
     }
-    return settle(rest, total_ - marked);
+    return settle(rest, game_.m.totalmines - marked);
   }
 
-  int across_, down_, total_;
-  std::vector<bool> mine_;
+  const Game& game_;
   std::vector<State> state_;
 };
 
