@@ -309,10 +309,9 @@ bool Search::repair() {
   return true;
 }
 
-// Fresh boards at random first, kept only when solved as they are: every
-// guess-free board with this opening is then as likely as any other. Where
-// that takes long (dense boards), each board is repaired instead, which
-// moves some mines away from the start.
+// Fresh boards at random first, kept only when solved as they are; after a
+// thirty-second of the work, each board is repaired where it gets stuck, up
+// to one move per cell before the next fresh board.
 bool Search::run() {
   if (total_ > cells_ - nbCount_[start_] - 1) return false;  // no room for the opening
   for (;;) {
