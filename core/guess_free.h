@@ -34,9 +34,9 @@ namespace klandor {
 
 struct GuessFreeLimits {
   using Clock = std::chrono::steady_clock;
-  // Steps of solving and repairing before the search gives up (about 90 ms
-  // of one 2.6 GHz core). It bounds the search on its own, the same on every
-  // machine.
+  // Steps of solving and repairing before the search gives up (roughly a
+  // tenth of a second of one 2.6 GHz core). It bounds the search on its
+  // own, the same on every machine.
   long work = 32'000'000;
   // And the time it may take at most, read from `now`.
   Clock::duration time = std::chrono::milliseconds(250);
