@@ -24,12 +24,15 @@ inline constexpr int kCellSlots = kMaxCells + 1;
 inline constexpr int kDigitCells = 6;
 inline constexpr int kMaxElements = kMaxCells + kDigitCells + 1;
 
+// Which cells hold a mine, by cell index; entry 0 is no cell.
+using MineMap = std::array<bool, kCellSlots>;
+
 enum MarkKind : int { kNoMark = 0, kFlagMark = 1, kQuestionMark = 2 };
 
 enum Button : int { kLeft = 1, kRight = 2, kMiddle = 4 };
 
 struct Board {
-  std::array<bool, kCellSlots> ismine{};
+  MineMap ismine{};
   std::array<bool, kCellSlots> uncovered{};  // cleared by a load, set by uncover()
   int covered = 0;                           // cells of the board not yet uncovered
   bool playing = false;
@@ -40,6 +43,10 @@ struct Board {
   int minesleft = 0;                   // mines minus flags; may go below 0
   int seconds = 0;                     // the clock, 0..999
   std::int16_t levelnum = 0;           // 1 Beginner, 2 Intermediate, 3 Expert, 4 Custom
+  // Guess-Free Boards was on when this board's mines were laid, but no
+  // guess-free board was found in time: it got the ordinary laying. Set or
+  // cleared by every laying, cleared by a load.
+  bool guessFreeGaveUp = false;
 
   // Uncovers cell c; a cell already uncovered stays as it is.
   void uncover(int c) {

@@ -88,6 +88,7 @@ void Game::imageload() {
     }
   }
   b.covered = cells();
+  b.guessFreeGaveUp = false;
   showCounter();
   for (int k = 4; k <= 6; ++k) boxload(cells() + k, pic::kDigit0);
 }

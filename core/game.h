@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "core/board.h"
+#include "core/guess_free.h"
 #include "core/menu.h"
 #include "core/module1.h"
 #include "core/random.h"
@@ -57,6 +58,13 @@ class Game {
   unsigned loads = 0;
   // Counts the starts of the clock, so a window can restart its timer.
   unsigned secondStarts = 0;
+  // Counts the boards that were to be guess-free but got the ordinary laying
+  // (b.guessFreeGaveUp), so a window can tell the player, once per board
+  // size.
+  unsigned guessFreeGiveUps = 0;
+  // How long the search for a guess-free board may take: its work, and at
+  // most 250 ms by its clock. Tests hand in a clock of their own.
+  GuessFreeLimits guessFreeLimits;
 
   int cells() const { return m.across * m.down; }
   int elements() const { return cells() + kDigitCells; }
@@ -69,7 +77,16 @@ class Game {
   void imageload();
   void boxload(int index, int picture);
 
-  // Mines.
+  // Mines. mineset spares the cell `exclude`. With Guess-Free Boards on and
+  // `exclude` a cell, it lays a board whose release there opens an area and
+  // which logic alone then solves (core/guess_free.h); when the search gives
+  // up, the ordinary laying, with b.guessFreeGaveUp set.
+  //
+  // With Guess-Free Boards on, a board's mines wait for its first left
+  // release on a cell without a flag, the release that opens the board:
+  // right and middle releases, and releases on a flag or on the digits,
+  // lay nothing before it. With the option off, the first release of any
+  // kind lays them.
   void mineset(int exclude);
   void minecheck();
 

@@ -14,7 +14,9 @@ void Game::Box_MouseDown(int index, int /*button*/) {
 
 void Game::Box_MouseUp(int index, int button) {
   if (index < 1 || index > elements()) return;
-  if (b.minesplaced == kFalse) {
+  // A guess-free board waits for the release that opens it.
+  const bool opensBoard = button == kLeft && index <= cells() && b.mark[index] != kFlagMark;
+  if (b.minesplaced == kFalse && (opensBoard || !m.options.guessFree)) {
     mineset(index);
     minecheck();
     b.minesplaced = kTrue;

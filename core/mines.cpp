@@ -11,6 +11,12 @@ void Game::mineset(int exclude) {
   // leaves the last board's mines with minesplaced cleared; laying a second
   // set on top of them could leave too few free cells to ever finish.
   std::fill_n(b.ismine.begin() + 1, n, false);
+  b.guessFreeGaveUp = false;
+  if (m.options.guessFree && exclude >= 1 && exclude <= n) {
+    if (layGuessFree(m.across, m.down, m.totalmines, exclude, random_, guessFreeLimits, b.ismine)) return;
+    b.guessFreeGaveUp = true;
+    ++guessFreeGiveUps;
+  }
   for (int mine = 1; mine <= m.totalmines; ++mine) {
     for (;;) {
       const int cell = static_cast<int>(random_.next() * n) + 1;
