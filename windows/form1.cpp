@@ -192,6 +192,18 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYUP:
       if (key(message, wParam, lParam)) return 0;
       break;
+    // A board key released while Alt is held: the board took its press, so
+    // it takes the release; the system still sees it.
+    case WM_SYSKEYUP:
+      key(message, wParam, lParam);
+      break;
+    // From here on the keys' releases go to the menus or another window.
+    case WM_ENTERMENULOOP:
+      take(front_.focusLost());
+      break;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) take(front_.focusLost());
+      break;
     case WM_COMMAND:
       if (const auto item = MenuBar::item(LOWORD(wParam))) command(*item);
       return 0;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 #include "kit/layout.h"
 #include "resources/picture_numbers.h"
@@ -159,6 +160,28 @@ TEST_F(Form1Test, TheKeysMoveTheCursorAndActOnItsCell) {
   send(WM_LBUTTONDOWN, MK_LBUTTON, at(layout.boxRect(1)));
   send(WM_LBUTTONUP, 0, at(layout.boxRect(1)));
   EXPECT_TRUE(form->front().cursorRect().empty());
+}
+
+TEST_F(Form1Test, AKeysReleaseUnderAltOrAMenuOrAnotherWindowNeverLeavesTheBoardCaptured) {
+  const kit::Layout layout(8, 8);
+  layMines({1, 64});  // the cursor starts on the mine; cells 2, 9 and 10 count one
+  // Space released while Alt is held.
+  send(WM_KEYDOWN, VK_RIGHT);
+  send(WM_KEYDOWN, VK_SPACE);
+  send(WM_SYSKEYUP, VK_SPACE, 1L << 29);
+  EXPECT_TRUE(game.b.uncovered[2]);
+  // Space pressed on the mine, its release lost to a menu or another window:
+  // the next click is on the cell clicked.
+  send(WM_KEYDOWN, VK_HOME);
+  for (const auto& [lost, wParam, clicked] : {std::tuple{WM_ENTERMENULOOP, WPARAM{FALSE}, 9},
+                                              std::tuple{WM_ACTIVATE, WPARAM{WA_INACTIVE}, 10}}) {
+    send(WM_KEYDOWN, VK_SPACE);
+    send(lost, wParam);
+    send(WM_LBUTTONDOWN, MK_LBUTTON, at(layout.boxRect(clicked)));
+    send(WM_LBUTTONUP, 0, at(layout.boxRect(clicked)));
+    EXPECT_TRUE(game.b.uncovered[clicked]) << lost;
+    EXPECT_FALSE(game.b.uncovered[1]) << lost;
+  }
 }
 
 TEST_F(Form1Test, F2StartsANewGameAndExitEndsWithCodeZero) {
