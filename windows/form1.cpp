@@ -204,6 +204,15 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) take(front_.focusLost());
       break;
+    // The board decides the window's size: it never maximises, whether
+    // asked by the caption, the system menu or the show command it was
+    // started with.
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_MAXIMIZE) return 0;
+      break;
+    case WM_SIZE:
+      if (wParam == SIZE_MAXIMIZED) ShowWindow(hwnd_, SW_RESTORE);
+      break;
     case WM_COMMAND:
       if (const auto item = MenuBar::item(LOWORD(wParam))) command(*item);
       return 0;

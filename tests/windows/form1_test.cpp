@@ -184,6 +184,28 @@ TEST_F(Form1Test, AKeysReleaseUnderAltOrAMenuOrAnotherWindowNeverLeavesTheBoardC
   }
 }
 
+TEST_F(Form1Test, NeverMaximisedBeingAsLargeAsItsBoard) {
+  const HWND hwnd = form->hwnd();
+  RECT before;
+  GetWindowRect(hwnd, &before);
+  auto unchanged = [&](const char* route) {
+    RECT now;
+    GetWindowRect(hwnd, &now);
+    EXPECT_FALSE(IsZoomed(hwnd)) << route;
+    EXPECT_TRUE(EqualRect(&now, &before)) << route;
+  };
+  ShowWindow(hwnd, SW_SHOWMAXIMIZED);  // started from a shortcut that runs it maximised
+  unchanged("show command");
+  send(WM_SYSCOMMAND, SC_MAXIMIZE);
+  unchanged("system menu");
+  send(WM_NCLBUTTONDBLCLK, HTCAPTION);
+  unchanged("caption");
+  ShowWindow(hwnd, SW_MAXIMIZE);
+  unchanged("maximise");
+  EXPECT_TRUE(IsWindowVisible(hwnd));
+  ShowWindow(hwnd, SW_HIDE);
+}
+
 TEST_F(Form1Test, F2StartsANewGameAndExitEndsWithCodeZero) {
   rightClick(1);
   form->sync();
