@@ -1,5 +1,7 @@
 #include "windows/form1.h"
 
+#include <imm.h>
+
 #include <optional>
 
 #include "core/tile_sets.h"
@@ -212,6 +214,11 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_SIZE:
       if (wParam == SIZE_MAXIMIZED) ShowWindow(hwnd_, SW_RESTORE);
+      break;
+    // The board's keys arrive as themselves, never through an input method
+    // (the dialogs' boxes keep theirs).
+    case WM_CREATE:
+      ImmAssociateContextEx(hwnd_, nullptr, 0);
       break;
     case WM_COMMAND:
       if (const auto item = MenuBar::item(LOWORD(wParam))) command(*item);

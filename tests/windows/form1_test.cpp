@@ -3,6 +3,7 @@
 #include "windows/form1.h"
 
 #include <gtest/gtest.h>
+#include <imm.h>
 
 #include <memory>
 #include <tuple>
@@ -204,6 +205,12 @@ TEST_F(Form1Test, NeverMaximisedBeingAsLargeAsItsBoard) {
   unchanged("maximise");
   EXPECT_TRUE(IsWindowVisible(hwnd));
   ShowWindow(hwnd, SW_HIDE);
+}
+
+TEST_F(Form1Test, NoInputMethodStandsBetweenTheKeysAndTheBoard) {
+  HIMC context = ImmGetContext(form->hwnd());
+  EXPECT_EQ(context, nullptr);
+  if (context != nullptr) ImmReleaseContext(form->hwnd(), context);
 }
 
 TEST_F(Form1Test, F2StartsANewGameAndExitEndsWithCodeZero) {
