@@ -353,8 +353,7 @@ void Form1::run(void (Game::*command)()) {
 void Form1::sync() {
   if (hwnd_ == nullptr) return;
   syncBoard();
-  menus_.sync(game_.menu);
-  DrawMenuBar(hwnd_);
+  if (menus_.sync(game_.menu)) DrawMenuBar(hwnd_);
   const kit::WindowState::Sync follow = window_.sync();
   if (!follow.timerRuns) {
     KillTimer(hwnd_, kSecondTimer);

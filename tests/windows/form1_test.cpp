@@ -213,6 +213,38 @@ TEST_F(Form1Test, NoInputMethodStandsBetweenTheKeysAndTheBoard) {
   if (context != nullptr) ImmReleaseContext(form->hwnd(), context);
 }
 
+// The frames the window's menu bar is drawn again in: each redraw recomputes
+// the window's frame.
+struct FrameCount {
+  static inline HWND window = nullptr;
+  static inline int redraws = 0;
+  static LRESULT CALLBACK hook(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->hwnd == window && sent->message == WM_NCCALCSIZE) ++redraws;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+};
+
+TEST_F(Form1Test, TheMenuBarIsDrawnAgainOnlyWhenItsStateChanged) {
+  layMinesLast();
+  const kit::Layout layout(8, 8);
+  send(WM_LBUTTONDOWN, MK_LBUTTON, at(layout.boxRect(1)));
+  send(WM_LBUTTONUP, 0, at(layout.boxRect(1)));
+  FrameCount::window = form->hwnd();
+  FrameCount::redraws = 0;
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &FrameCount::hook, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  for (int second = 0; second < 3; ++second) send(WM_TIMER, 1);
+  const int duringTicks = FrameCount::redraws;
+  choose(Menu::mnuMarks);
+  const int afterMarks = FrameCount::redraws;
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ(duringTicks, 0);
+  EXPECT_GT(afterMarks, 0);
+  EXPECT_TRUE(GetMenuState(form->menus().parentOf(Menu::mnuMarks), MenuBar::command(Menu::mnuMarks), MF_BYCOMMAND) &
+              MF_CHECKED);
+}
+
 TEST_F(Form1Test, F2StartsANewGameAndExitEndsWithCodeZero) {
   rightClick(1);
   form->sync();
