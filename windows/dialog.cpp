@@ -34,7 +34,11 @@ Dialog::Dialog(HWND mainWindow, int clientWidth, int clientHeight)
     : mainWindow_(mainWindow), clientWidth_(clientWidth), clientHeight_(clientHeight) {}
 
 Dialog::~Dialog() {
-  if (hwnd_ != nullptr && !modal_) DestroyWindow(hwnd_);
+  if (hwnd_ != nullptr && !modal_) {
+    // Its last messages find no dialog: this one is half gone already.
+    SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
+    DestroyWindow(hwnd_);
+  }
   if (font_ != nullptr) DeleteObject(font_);
 }
 
@@ -94,6 +98,12 @@ INT_PTR Dialog::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       closeByFrame();
       return TRUE;
+    case WM_NCDESTROY:
+      // The window's last message (the main window's end takes its dialogs
+      // along): the dialog lets go of it.
+      SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
+      hwnd_ = nullptr;
+      return FALSE;
     default: {
       INT_PTR result = 0;
       if (!this->message(message, wParam, lParam, result)) return FALSE;

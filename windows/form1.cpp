@@ -154,6 +154,12 @@ LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
   }
   auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (form == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    // The window's last message: the form lets go of it, and it of the form.
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    form->hwnd_ = nullptr;
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
   return form->handle(message, wParam, lParam);
 }
 
@@ -251,7 +257,6 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       KillTimer(hwnd_, kSecondTimer);
       PostQuitMessage(0);
-      hwnd_ = nullptr;
       return 0;
     default:
       break;

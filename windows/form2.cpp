@@ -45,6 +45,10 @@ Form2::Form2(Module1& settings, RecordEntry& records, Prompts& prompts, HWND mai
   create(latin1(settings_.bestline));
 }
 
+Form2::~Form2() {
+  if (panel_ != nullptr) DeleteObject(panel_);
+}
+
 bool Form2::init() {
   const res::Picture background = bestTimesBackground();
   Fram.reset(background.width, background.height, scale());

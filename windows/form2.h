@@ -20,6 +20,7 @@ namespace klandor::win {
 class Form2 final : public Dialog {
  public:
   Form2(Module1& settings, RecordEntry& records, Prompts& prompts, HWND mainWindow);
+  ~Form2() override;
 
   // The Best Times command: disables the main window and shows the table.
   void mnuBest_Click();

@@ -143,6 +143,47 @@ TEST_F(DialogsTest, ARecordIsAskedForStoredAndShown) {
   EXPECT_EQ(session->form2()->caption(3), "Zoë     ");
 }
 
+TEST_F(DialogsTest, TheMainWindowsEndTakesItsDialogsAlongAndTheSessionsEndNothingMore) {
+  session->mnuBest_Click();
+  click(session->form2()->hwnd(), IDOK);
+  session->mnuCustom_Click();
+  click(session->form3()->hwnd(), 103);
+  const HWND best = session->form2()->hwnd(), custom = session->form3()->hwnd();
+  SendMessageW(main(), WM_COMMAND, MenuBar::command(Menu::mnuExit), 0);
+  EXPECT_FALSE(IsWindow(best));
+  EXPECT_FALSE(IsWindow(custom));
+  EXPECT_EQ(session->form2()->hwnd(), nullptr);
+  EXPECT_EQ(session->form3()->hwnd(), nullptr);
+  EXPECT_EQ(session->form1().hwnd(), nullptr);
+  MSG quit;
+  EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+// Counts the messages that reach a dialog's window while the window still
+// names its dialog.
+struct NamedDialog {
+  static inline HWND window = nullptr;
+  static inline int messages = 0;
+  static LRESULT CALLBACK hook(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->hwnd == window && GetWindowLongPtrW(window, DWLP_USER) != 0) ++messages;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+};
+
+TEST_F(DialogsTest, ASessionEndingWithCustomFieldOpenLeavesItsWindowNoHalfGoneDialog) {
+  session->mnuCustom_Click();
+  NamedDialog::window = session->form3()->hwnd();
+  NamedDialog::messages = 0;
+  SetFocus(session->form3()->TM);  // the box tells its dialog when it loses the focus
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &NamedDialog::hook, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  session.reset();
+  UnhookWindowsHookEx(hook);
+  EXPECT_FALSE(IsWindow(NamedDialog::window));
+  EXPECT_EQ(NamedDialog::messages, 0);
+}
+
 // Answers the name prompt once it stands: types into its box and presses a
 // button.
 struct Answer {
