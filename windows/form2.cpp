@@ -67,6 +67,14 @@ bool Form2::init() {
   return false;
 }
 
+// Picture 600 at the dialog's new scale.
+void Form2::rescaled() {
+  const res::Picture background = bestTimesBackground();
+  Fram.reset(background.width, background.height, scale());
+  Fram.place(background, 0, 0);
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
 void Form2::mnuBest_Click() {
   showBest();
   showOverMainWindow();

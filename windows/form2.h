@@ -36,6 +36,7 @@ class Form2 final : public Dialog {
   bool command(int id, int code) override;
   void closeByFrame() override;
   bool message(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+  void rescaled() override;
 
   void OK_Click();
   void Reset_Click();

@@ -12,9 +12,16 @@
 
 #include "tests/core/game_fixture.h"
 #include "tests/records/mock_prompts.h"
+#include "windows/dpi.h"
 #include "windows/prompts.h"
 #include "windows/session.h"
 #include "windows/text.h"
+
+#include <imm.h>  // after <windows.h>
+
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
 
 namespace klandor::win {
 namespace {
@@ -141,6 +148,71 @@ TEST_F(DialogsTest, ARecordIsAskedForStoredAndShown) {
   EXPECT_TRUE(IsWindowVisible(session->form2()->hwnd()));
   EXPECT_EQ(session->form2()->caption(0), "  1 seconds");
   EXPECT_EQ(session->form2()->caption(3), "Zoë     ");
+}
+
+SIZE clientSize(HWND window) {
+  RECT r;
+  GetClientRect(window, &r);
+  return {r.right, r.bottom};
+}
+// A control's rectangle in its dialog's client area.
+RECT placeOf(HWND control) {
+  RECT r;
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+int fontHeight(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+  return font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
+}
+// The dialog is moved to a screen of this density.
+void moveToDensity(HWND dialog, UINT dpi) {
+  RECT suggested;
+  GetWindowRect(dialog, &suggested);
+  SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+TEST_F(DialogsTest, EachOpeningAndEachNewDensityLaysTheDialogsOutAgainKeepingWhatTheyHold) {
+  session->mnuCustom_Click();
+  Form3& custom = *session->form3();
+  SetWindowTextW(custom.Acr, L"12");
+  const SIZE size = clientSize(custom.hwnd());
+  const RECT box = placeOf(custom.Acr);
+  const int font = fontHeight(custom.Acr);
+  moveToDensity(custom.hwnd(), 2 * kBaseDpi);
+  EXPECT_EQ(clientSize(custom.hwnd()).cx, 2 * size.cx);
+  EXPECT_EQ(clientSize(custom.hwnd()).cy, 2 * size.cy);
+  EXPECT_EQ(placeOf(custom.Acr).left, 2 * box.left);
+  EXPECT_EQ(placeOf(custom.Acr).bottom, 2 * box.bottom);
+  EXPECT_NEAR(fontHeight(custom.Acr), 2 * font, 1);
+  EXPECT_EQ(windowText(custom.Acr), "12");
+  // Opened again over the main window: laid out for its screen.
+  click(custom.hwnd(), 103);
+  session->mnuCustom_Click();
+  EXPECT_EQ(clientSize(custom.hwnd()).cx, size.cx);
+  EXPECT_EQ(fontHeight(custom.Acr), font);
+  EXPECT_EQ(windowText(custom.Acr), "12");
+  // The boxes keep their input method: a name may be typed in any script.
+  HIMC context = ImmGetContext(custom.Acr);
+  EXPECT_NE(context, nullptr);
+  ImmReleaseContext(custom.Acr, context);
+  click(custom.hwnd(), 103);
+
+  session->mnuBest_Click();
+  Form2& best = *session->form2();
+  const std::string caption = best.caption(0);
+  moveToDensity(best.hwnd(), 2 * kBaseDpi);
+  EXPECT_EQ(clientSize(best.hwnd()).cx, 644);
+  EXPECT_EQ(best.backgroundScale(), 2);
+  EXPECT_EQ(best.caption(0), caption);
+  EXPECT_EQ(windowText(best.hwnd()), "\"999999999MrNobodyMrNobodyMrNobody\"");
+  click(best.hwnd(), IDOK);
+  session->mnuBest_Click();
+  EXPECT_EQ(clientSize(best.hwnd()).cx, 322);
+  EXPECT_EQ(best.backgroundScale(), 1);
+  click(best.hwnd(), IDOK);
 }
 
 TEST_F(DialogsTest, TheMainWindowsEndTakesItsDialogsAlongAndTheSessionsEndNothingMore) {
