@@ -7,11 +7,28 @@
 #include "windows/dpi.h"
 #include "windows/text.h"
 
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
 namespace klandor::win {
 
 namespace {
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+
+// The dialog lays itself out at a new density; the system's own scaling of
+// dialogs (where it has one) would stretch it by other rules. Looked up at
+// run time: older systems have none.
+void noAutomaticScaling(HWND dialog) {
+  using Fn = BOOL(WINAPI*)(HWND, int, int);
+  static HMODULE user = GetModuleHandleW(L"user32.dll");
+  static const auto set = user == nullptr ? nullptr
+                                          : reinterpret_cast<Fn>(reinterpret_cast<void*>(
+                                                GetProcAddress(user, "SetDialogDpiChangeBehavior")));
+  constexpr int kDisableAll = 1;  // DDC_DISABLE_ALL
+  if (set != nullptr) set(dialog, kDisableAll, kDisableAll);
+}
 
 // A dialog template without controls, title or font of its own: the
 // controls are made in pixels once the window is there.
@@ -34,7 +51,11 @@ Dialog::Dialog(HWND mainWindow, int clientWidth, int clientHeight)
     : mainWindow_(mainWindow), clientWidth_(clientWidth), clientHeight_(clientHeight) {}
 
 Dialog::~Dialog() {
-  if (hwnd_ != nullptr && !modal_) DestroyWindow(hwnd_);
+  if (hwnd_ != nullptr && !modal_) {
+    // Its last messages find no dialog: this one is half gone already.
+    SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
+    DestroyWindow(hwnd_);
+  }
   if (font_ != nullptr) DeleteObject(font_);
 }
 
@@ -66,19 +87,34 @@ INT_PTR CALLBACK Dialog::dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 
 INT_PTR Dialog::setUp(HWND hwnd) {
   hwnd_ = hwnd;
-  const UINT dpi = windowDpi(mainWindow_ != nullptr ? mainWindow_ : hwnd);
-  scale_ = scaleFor(dpi);
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  font_ = CreateFontIndirectW(&metrics.lfMessageFont);
+  controls_.clear();  // a modal dialog's controls are new at every run
+  noAutomaticScaling(hwnd_);
   SetWindowTextW(hwnd_, title_.c_str());
-  const RECT outer = outerRect(clientWidth_ * scale_, clientHeight_ * scale_, kStyle, 0, false, dpi);
-  SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  layOut(windowDpi(mainWindow_ != nullptr ? mainWindow_ : hwnd));
   const bool focused = init();
   if (modal_) centreOverMainWindow();
   return focused ? FALSE : TRUE;
+}
+
+void Dialog::layOut(UINT dpi) {
+  const int scale = scaleFor(dpi);
+  const bool rescaling = scale != scale_;
+  scale_ = scale;
+  // The frame as the system draws it around this window now.
+  const RECT outer = outerRect(clientWidth_ * scale_, clientHeight_ * scale_, kStyle, 0, false, windowDpi(hwnd_));
+  SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const LOGFONTW wanted = messageFont(dpi);
+  HFONT previous = font_;
+  font_ = CreateFontIndirectW(&wanted);
+  for (const Placed& c : controls_) {
+    SetWindowPos(c.window, nullptr, c.x * scale_, c.y * scale_, c.w * scale_, c.h * scale_,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(c.window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    if (c.fitsText) fitToText(c.window);
+  }
+  if (previous != nullptr) DeleteObject(previous);
+  if (rescaling && !controls_.empty()) rescaled();
 }
 
 INT_PTR Dialog::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -94,6 +130,21 @@ INT_PTR Dialog::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       closeByFrame();
       return TRUE;
+    case WM_DPICHANGED: {
+      // Moved to a screen of another density: its place as the system
+      // suggests, its size and font its own.
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      layOut(HIWORD(wParam));
+      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, 0);
+      return TRUE;
+    }
+    case WM_NCDESTROY:
+      // The window's last message (the main window's end takes its dialogs
+      // along): the dialog lets go of it.
+      SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
+      hwnd_ = nullptr;
+      return FALSE;
     default: {
       INT_PTR result = 0;
       if (!this->message(message, wParam, lParam, result)) return FALSE;
@@ -114,10 +165,13 @@ HWND Dialog::control(const wchar_t* kind, const std::wstring& text, DWORD style,
                            w * scale_, h * scale_, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            GetModuleHandleW(nullptr), nullptr);
   SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  controls_.push_back({c, x, y, w, h, false});
   return c;
 }
 
 void Dialog::fitToText(HWND label) {
+  for (Placed& c : controls_)
+    if (c.window == label) c.fitsText = true;
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(label)), L'\0');
   GetWindowTextW(label, text.data(), static_cast<int>(text.size()) + 1);
   HDC dc = GetDC(label);
@@ -144,6 +198,9 @@ void Dialog::centreOverMainWindow() {
 }
 
 void Dialog::showOverMainWindow() {
+  // The main window may have moved to another screen, or the system's
+  // font changed, since the last opening.
+  layOut(windowDpi(mainWindow_ != nullptr ? mainWindow_ : hwnd_));
   if (mainWindow_ != nullptr) EnableWindow(mainWindow_, FALSE);
   centreOverMainWindow();
   ShowWindow(hwnd_, SW_SHOW);

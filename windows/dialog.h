@@ -1,12 +1,15 @@
 #pragma once
 // What the game's dialogs share: a dialog window of the system's own kind,
 // its controls placed in pixels (the layouts' twips over 15) at the main
-// window's whole-number scale, in the system's dialog font. The Best Times
+// window's whole-number scale, in the system's dialog font for that screen.
+// A dialog is laid out again at every opening and whenever it moves to a
+// screen of another density; its controls keep their texts. The Best Times
 // and Custom Field dialogs stand over the main window, which is disabled
 // while one is open; closing one through its frame or with Escape runs
 // closeByFrame().
 
 #include <string>
+#include <vector>
 
 #include "windows/win32.h"
 
@@ -47,10 +50,12 @@ class Dialog {
   virtual bool message(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, INT_PTR& /*result*/) {
     return false;
   }
+  // The dialog's scale changed after init(): what it draws itself follows.
+  virtual void rescaled() {}
 
   // A child control at (x, y), w x h pixels at scale 1, in the dialog font.
   HWND control(const wchar_t* kind, const std::wstring& text, DWORD style, int id, int x, int y, int w, int h);
-  // Sizes a label to its text, at its place.
+  // Sizes a label to its text, at its place, and again at every new layout.
   void fitToText(HWND label);
 
   // Disables the main window and shows the dialog in front of it, centred
@@ -66,6 +71,16 @@ class Dialog {
   INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR setUp(HWND hwnd);
   void centreOverMainWindow();
+  // The dialog's size, its controls' places and their font for a screen of
+  // this density.
+  void layOut(UINT dpi);
+
+  // A control as made, at scale 1, to be placed again at another scale.
+  struct Placed {
+    HWND window;
+    int x, y, w, h;
+    bool fitsText;
+  };
 
   HWND mainWindow_;
   HWND hwnd_ = nullptr;
@@ -74,6 +89,7 @@ class Dialog {
   int scale_ = 1;
   HFONT font_ = nullptr;
   bool modal_ = false;
+  std::vector<Placed> controls_;
 };
 
 // The text of a window or control, UTF-8.

@@ -6,6 +6,7 @@ namespace {
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
 
 template <typename Fn>
 Fn user32(const char* name) {
@@ -38,6 +39,20 @@ RECT outerRect(int width, int height, DWORD style, DWORD exStyle, bool menu, UIN
     AdjustWindowRectEx(&r, style, menu, exStyle);
   }
   return r;
+}
+
+LOGFONTW messageFont(UINT dpi) {
+  static const auto forDpi = user32<SystemParametersInfoForDpiFn>("SystemParametersInfoForDpi");
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  if (forDpi != nullptr && forDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi)) {
+    return metrics.lfMessageFont;
+  }
+  // The metrics of the system's density, scaled.
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  LOGFONTW font = metrics.lfMessageFont;
+  font.lfHeight = MulDiv(font.lfHeight, static_cast<int>(dpi), static_cast<int>(windowDpi(nullptr)));
+  return font;
 }
 
 }  // namespace klandor::win

@@ -19,4 +19,8 @@ UINT windowDpi(HWND window);
 // (0, 0), is width x height device pixels.
 RECT outerRect(int width, int height, DWORD style, DWORD exStyle, bool menu, UINT dpi);
 
+// The system's font for message boxes and dialogs on a screen of this
+// density.
+LOGFONTW messageFont(UINT dpi);
+
 }  // namespace klandor::win

@@ -1,5 +1,7 @@
 #include "windows/form1.h"
 
+#include <imm.h>
+
 #include <optional>
 
 #include "core/tile_sets.h"
@@ -154,6 +156,12 @@ LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
   }
   auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (form == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    // The window's last message: the form lets go of it, and it of the form.
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    form->hwnd_ = nullptr;
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
   return form->handle(message, wParam, lParam);
 }
 
@@ -194,6 +202,32 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYUP:
       if (key(message, wParam, lParam)) return 0;
       break;
+    // A board key released while Alt is held: the board took its press, so
+    // it takes the release; the system still sees it.
+    case WM_SYSKEYUP:
+      key(message, wParam, lParam);
+      break;
+    // From here on the keys' releases go to the menus or another window.
+    case WM_ENTERMENULOOP:
+      take(front_.focusLost());
+      break;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) take(front_.focusLost());
+      break;
+    // The board decides the window's size: it never maximises, whether
+    // asked by the caption, the system menu or the show command it was
+    // started with.
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_MAXIMIZE) return 0;
+      break;
+    case WM_SIZE:
+      if (wParam == SIZE_MAXIMIZED) ShowWindow(hwnd_, SW_RESTORE);
+      break;
+    // The board's keys arrive as themselves, never through an input method
+    // (the dialogs' boxes keep theirs).
+    case WM_CREATE:
+      ImmAssociateContextEx(hwnd_, nullptr, 0);
+      break;
     case WM_COMMAND:
       if (const auto item = MenuBar::item(LOWORD(wParam))) session_.choose(*item);
       return 0;
@@ -229,7 +263,6 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       automation_.disconnect();
       KillTimer(hwnd_, kSecondTimer);
       PostQuitMessage(0);
-      hwnd_ = nullptr;
       return 0;
     // Assistive tools: the board's elements, and their clicks.
     case WM_GETOBJECT:
@@ -310,8 +343,7 @@ void Form1::quit() {
 void Form1::sync() {
   if (hwnd_ == nullptr) return;
   syncBoard();
-  menus_.sync(game_.menu);
-  DrawMenuBar(hwnd_);
+  if (menus_.sync(game_.menu)) DrawMenuBar(hwnd_);
   const kit::WindowState::Sync follow = window_.sync();
   if (!follow.timerRuns) {
     KillTimer(hwnd_, kSecondTimer);

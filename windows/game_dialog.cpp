@@ -31,21 +31,36 @@ GameDialog::GameDialog(kit::Dialog& dialog, HWND mainWindow)
   create(say(dialog.title()));
 }
 
+GameDialog::~GameDialog() {
+  if (ground_ != nullptr) DeleteObject(ground_);
+}
+
+void GameDialog::composePictures() {
+  const std::vector<kit::Control>& controls = dialog_.layout().controls;
+  for (auto& [index, buffer] : pictures_) {
+    const res::Picture picture = pictureOf(controls[static_cast<std::size_t>(index)].picture);
+    buffer->reset(picture.width, picture.height, scale());
+    buffer->place(picture, 0, 0);
+    if (ground_ == nullptr) {
+      const res::Rgb g = res::kPalette[picture.at(picture.width / 2, picture.height / 2)];
+      ground_ = CreateSolidBrush(RGB(g.r, g.g, g.b));
+    }
+  }
+}
+
+// The pictures at the dialog's new scale.
+void GameDialog::rescaled() {
+  composePictures();
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
 bool GameDialog::init() {
   const std::vector<kit::Control>& controls = dialog_.layout().controls;
-  controls_.assign(controls.size(), nullptr);
+  made_.assign(controls.size(), nullptr);
   for (std::size_t i = 0; i < controls.size(); ++i) {
     const kit::Control& c = controls[i];
     if (c.kind == kit::Control::kPicture) {
-      const res::Picture picture = pictureOf(c.picture);
-      auto buffer = std::make_unique<BackBuffer>();
-      buffer->reset(picture.width, picture.height, scale());
-      buffer->place(picture, 0, 0);
-      if (ground_ == nullptr) {
-        const res::Rgb g = res::kPalette[picture.at(picture.width / 2, picture.height / 2)];
-        ground_ = CreateSolidBrush(RGB(g.r, g.g, g.b));
-      }
-      pictures_.emplace_back(static_cast<int>(i), std::move(buffer));
+      pictures_.emplace_back(static_cast<int>(i), std::make_unique<BackBuffer>());
       continue;
     }
     // Each label goes just before its box, so that its access key leads
@@ -55,6 +70,7 @@ bool GameDialog::init() {
       if (controls[l].kind == kit::Control::kLabel && controls[l].buddy == static_cast<int>(i)) make(static_cast<int>(l));
     make(static_cast<int>(i));
   }
+  composePictures();
   refresh();
   return false;  // the first control that takes Tab has the focus
 }
@@ -80,7 +96,7 @@ HWND GameDialog::make(int index) {
     case kit::Control::kPicture:
       break;
   }
-  controls_[static_cast<std::size_t>(index)] = w;
+  made_[static_cast<std::size_t>(index)] = w;
   return w;
 }
 
@@ -96,8 +112,8 @@ void GameDialog::refresh() {
   const std::vector<kit::Control>& controls = dialog_.layout().controls;
   for (std::size_t i = 0; i < controls.size(); ++i) {
     if (controls[i].kind != kit::Control::kLabel) continue;
-    SetWindowTextW(controls_[i], say(dialog_.text(static_cast<int>(i))).c_str());
-    if (controls[i].fits) fitToText(controls_[i]);  // the label sizes itself to its text
+    SetWindowTextW(made_[i], say(dialog_.text(static_cast<int>(i))).c_str());
+    if (controls[i].fits) fitToText(made_[i]);  // the label sizes itself to its text
   }
 }
 
@@ -141,7 +157,7 @@ bool GameDialog::message(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
   if (message == WM_CTLCOLORSTATIC && ground_ != nullptr) {
     // The labels standing on a picture take its ground.
     for (std::size_t i = 0; i < controls.size(); ++i) {
-      if (controls_[i] != reinterpret_cast<HWND>(lParam) || controls[i].kind != kit::Control::kLabel) continue;
+      if (made_[i] != reinterpret_cast<HWND>(lParam) || controls[i].kind != kit::Control::kLabel) continue;
       for (const auto& [index, buffer] : pictures_) {
         const kit::Rect& p = controls[static_cast<std::size_t>(index)].rect;
         const kit::Rect under{p.x, p.y, buffer->width(), buffer->height()};
@@ -153,10 +169,6 @@ bool GameDialog::message(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
         return true;
       }
     }
-  }
-  if (message == WM_DESTROY && ground_ != nullptr) {
-    DeleteObject(ground_);
-    ground_ = nullptr;
   }
   return false;
 }

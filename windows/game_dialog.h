@@ -19,10 +19,11 @@ namespace klandor::win {
 class GameDialog final : public Dialog, public kit::DialogView {
  public:
   GameDialog(kit::Dialog& dialog, HWND mainWindow);
+  ~GameDialog() override;
 
   // A control by its index in the dialog's layout (null for a picture),
   // and its text, for tests.
-  HWND control(int index) const { return controls_[static_cast<std::size_t>(index)]; }
+  HWND control(int index) const { return made_[static_cast<std::size_t>(index)]; }
   std::string text(int index) const { return windowText(control(index)); }
   // A device pixel of a picture (0x00RRGGBB), from its top left corner,
   // and the scale it is drawn at, for tests.
@@ -41,13 +42,16 @@ class GameDialog final : public Dialog, public kit::DialogView {
   bool command(int id, int code) override;
   void closeByFrame() override;
   bool message(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+  void rescaled() override;
 
   // The control's window, made at its place.
   HWND make(int index);
   const BackBuffer& picture(int index) const;
+  // Composes the pictures at the dialog's scale.
+  void composePictures();
 
   kit::Dialog& dialog_;
-  std::vector<HWND> controls_;
+  std::vector<HWND> made_;
   // The pictures, each composed at the dialog's scale, by control.
   std::vector<std::pair<int, std::unique_ptr<BackBuffer>>> pictures_;
   HBRUSH ground_ = nullptr;  // the pictures' ground, behind the labels standing on them

@@ -51,10 +51,11 @@ MenuBar::MenuBar() {
       caption += L'\t' + wide(d.shortcut);
       keys.push_back(ACCEL{FVIRTKEY, static_cast<WORD>(key), static_cast<WORD>(command(d.item))});
     }
-    AppendMenuW(parent, MF_STRING, command(d.item), caption.c_str());
+    // Made in the state of the design, which shown_ holds.
+    const UINT state = (d.checkable && d.checked ? MF_CHECKED : 0) | (d.enabled ? 0 : MF_GRAYED);
+    AppendMenuW(parent, MF_STRING | state, command(d.item), caption.c_str());
   }
   if (!keys.empty()) accelerators_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
-  sync(MenuState{});
 }
 
 // The bar itself belongs to the window it is set on, which destroys it.
@@ -62,14 +63,19 @@ MenuBar::~MenuBar() {
   if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
 }
 
-void MenuBar::sync(const MenuState& state) {
+bool MenuBar::sync(const MenuState& state) {
+  if (state == shown_) return false;
   for (const MenuDesign& d : kMenuDesign) {
     if (isSeparator(d.item) || opensMenu(d.item)) continue;
     HMENU parent = parentOf(d.item);
     const UINT id = command(d.item);
-    if (d.checkable) CheckMenuItem(parent, id, MF_BYCOMMAND | (state.checked(d.item) ? MF_CHECKED : MF_UNCHECKED));
-    EnableMenuItem(parent, id, MF_BYCOMMAND | (state.enabled(d.item) ? MF_ENABLED : MF_GRAYED));
+    if (d.checkable && state.checked(d.item) != shown_.checked(d.item))
+      CheckMenuItem(parent, id, MF_BYCOMMAND | (state.checked(d.item) ? MF_CHECKED : MF_UNCHECKED));
+    if (state.enabled(d.item) != shown_.enabled(d.item))
+      EnableMenuItem(parent, id, MF_BYCOMMAND | (state.enabled(d.item) ? MF_ENABLED : MF_GRAYED));
   }
+  shown_ = state;
+  return true;
 }
 
 }  // namespace klandor::win

@@ -29,8 +29,10 @@ class MenuBar {
   static UINT command(Menu item);
   static std::optional<Menu> item(UINT command);
 
-  // Check marks and enabled state as the game has them.
-  void sync(const MenuState& state);
+  // Check marks and enabled state as the game has them. Only the items whose
+  // state changed are touched; true when one was, for the bar to be drawn
+  // again.
+  bool sync(const MenuState& state);
 
   // The menu that holds an item (the bar for a menu of the bar).
   HMENU parentOf(Menu item) const { return parents_[static_cast<std::size_t>(item)]; }
@@ -39,6 +41,7 @@ class MenuBar {
   HMENU bar_ = nullptr;
   HACCEL accelerators_ = nullptr;
   std::array<HMENU, kMenuItems> parents_{};
+  MenuState shown_;  // as the menus hold it
 };
 
 // The virtual key of a shortcut such as "F2"; 0 for none.

@@ -6,8 +6,15 @@
 
 #include "tests/kit/best_times_flow.h"
 #include "tests/windows/window_fixture.h"
+#include "windows/dpi.h"
 #include "windows/prompts.h"
 #include "windows/text.h"
+
+#include <imm.h>  // after <windows.h>
+
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
 
 namespace klandor::win {
 namespace {
@@ -103,6 +110,113 @@ TEST_F(DialogsTest, ARecordIsAskedForStoredAndShown) {
   EXPECT_TRUE(IsWindowVisible(best.hwnd()));
   EXPECT_EQ(best.text(Form2::Best), "  1 seconds");
   EXPECT_EQ(best.text(Form2::Best + 3), "Zoë     ");
+}
+
+SIZE clientSize(HWND window) {
+  RECT r;
+  GetClientRect(window, &r);
+  return {r.right, r.bottom};
+}
+// A control's rectangle in its dialog's client area.
+RECT placeOf(HWND control) {
+  RECT r;
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+int fontHeight(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+  return font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
+}
+// The dialog is moved to a screen of this density.
+void moveToDensity(HWND dialog, UINT dpi) {
+  RECT suggested;
+  GetWindowRect(dialog, &suggested);
+  SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+TEST_F(DialogsTest, EachOpeningAndEachNewDensityLaysTheDialogsOutAgainKeepingWhatTheyHold) {
+  choose(Menu::mnuCustom);
+  GameDialog& custom = view(session.form3());
+  HWND acr = custom.control(Form3::Acr);
+  SetWindowTextW(acr, L"12");
+  const SIZE size = clientSize(custom.hwnd());
+  const RECT box = placeOf(acr);
+  const int font = fontHeight(acr);
+  moveToDensity(custom.hwnd(), 2 * kBaseDpi);
+  EXPECT_EQ(clientSize(custom.hwnd()).cx, 2 * size.cx);
+  EXPECT_EQ(clientSize(custom.hwnd()).cy, 2 * size.cy);
+  EXPECT_EQ(placeOf(acr).left, 2 * box.left);
+  EXPECT_EQ(placeOf(acr).bottom, 2 * box.bottom);
+  EXPECT_NEAR(fontHeight(acr), 2 * font, 1);
+  EXPECT_EQ(windowText(acr), "12");
+  // Opened again over the main window: laid out for its screen.
+  click(session.form3(), Form3::Cancel);
+  choose(Menu::mnuCustom);
+  EXPECT_EQ(clientSize(custom.hwnd()).cx, size.cx);
+  EXPECT_EQ(fontHeight(acr), font);
+  EXPECT_EQ(windowText(acr), "12");
+  // The boxes keep their input method: a name may be typed in any script.
+  HIMC context = ImmGetContext(acr);
+  EXPECT_NE(context, nullptr);
+  ImmReleaseContext(acr, context);
+  click(session.form3(), Form3::Cancel);
+
+  choose(Menu::mnuBest);
+  GameDialog& best = view(session.form2());
+  const std::string caption = best.text(Form2::Best);
+  moveToDensity(best.hwnd(), 2 * kBaseDpi);
+  EXPECT_EQ(clientSize(best.hwnd()).cx, 644);
+  EXPECT_EQ(best.pictureScale(Form2::Fram), 2);
+  EXPECT_EQ(best.text(Form2::Best), caption);
+  EXPECT_EQ(windowText(best.hwnd()), "\"999999999MrNobodyMrNobodyMrNobody\"");
+  click(session.form2(), Form2::OK);
+  choose(Menu::mnuBest);
+  EXPECT_EQ(clientSize(best.hwnd()).cx, 322);
+  EXPECT_EQ(best.pictureScale(Form2::Fram), 1);
+  click(session.form2(), Form2::OK);
+}
+
+TEST_F(DialogsTest, TheMainWindowsEndTakesItsDialogsAlongAndTheWindowsEndNothingMore) {
+  choose(Menu::mnuBest);
+  click(session.form2(), Form2::OK);
+  choose(Menu::mnuCustom);
+  click(session.form3(), Form3::Cancel);
+  const HWND best = view(session.form2()).hwnd(), custom = view(session.form3()).hwnd();
+  choose(Menu::mnuExit);
+  EXPECT_FALSE(IsWindow(best));
+  EXPECT_FALSE(IsWindow(custom));
+  EXPECT_EQ(view(session.form2()).hwnd(), nullptr);
+  EXPECT_EQ(view(session.form3()).hwnd(), nullptr);
+  EXPECT_EQ(form->hwnd(), nullptr);
+  MSG quit;
+  EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+// Counts the messages that reach a dialog's window while the window still
+// names its dialog.
+struct NamedDialog {
+  static inline HWND window = nullptr;
+  static inline int messages = 0;
+  static LRESULT CALLBACK hook(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->hwnd == window && GetWindowLongPtrW(window, DWLP_USER) != 0) ++messages;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+};
+
+TEST_F(DialogsTest, AWindowClosingWithCustomFieldOpenLeavesItsWindowNoHalfGoneDialog) {
+  choose(Menu::mnuCustom);
+  NamedDialog::window = view(session.form3()).hwnd();
+  NamedDialog::messages = 0;
+  SetFocus(view(session.form3()).control(Form3::TM));  // the box tells its dialog when it loses the focus
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &NamedDialog::hook, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  form.reset();
+  UnhookWindowsHookEx(hook);
+  EXPECT_FALSE(IsWindow(NamedDialog::window));
+  EXPECT_EQ(NamedDialog::messages, 0);
 }
 
 // Answers the name prompt once it stands: types into its box and presses a

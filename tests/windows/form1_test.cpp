@@ -3,8 +3,10 @@
 #include "windows/form1.h"
 
 #include <gtest/gtest.h>
+#include <imm.h>
 
 #include <memory>
+#include <tuple>
 
 #include "kit/layout.h"
 #include "resources/picture_numbers.h"
@@ -154,6 +156,88 @@ TEST_F(Form1Test, TheKeysMoveTheCursorAndActOnItsCell) {
   send(WM_LBUTTONDOWN, MK_LBUTTON, at(layout.boxRect(1)));
   send(WM_LBUTTONUP, 0, at(layout.boxRect(1)));
   EXPECT_TRUE(form->front().cursorRect().empty());
+}
+
+TEST_F(Form1Test, AKeysReleaseUnderAltOrAMenuOrAnotherWindowNeverLeavesTheBoardCaptured) {
+  const kit::Layout layout(8, 8);
+  layMines({1, 64});  // the cursor starts on the mine; cells 2, 9 and 10 count one
+  // Space released while Alt is held.
+  send(WM_KEYDOWN, VK_RIGHT);
+  send(WM_KEYDOWN, VK_SPACE);
+  send(WM_SYSKEYUP, VK_SPACE, 1L << 29);
+  EXPECT_TRUE(game.b.uncovered[2]);
+  // Space pressed on the mine, its release lost to a menu or another window:
+  // the next click is on the cell clicked.
+  send(WM_KEYDOWN, VK_HOME);
+  for (const auto& [lost, wParam, clicked] : {std::tuple{WM_ENTERMENULOOP, WPARAM{FALSE}, 9},
+                                              std::tuple{WM_ACTIVATE, WPARAM{WA_INACTIVE}, 10}}) {
+    send(WM_KEYDOWN, VK_SPACE);
+    send(lost, wParam);
+    send(WM_LBUTTONDOWN, MK_LBUTTON, at(layout.boxRect(clicked)));
+    send(WM_LBUTTONUP, 0, at(layout.boxRect(clicked)));
+    EXPECT_TRUE(game.b.uncovered[clicked]) << lost;
+    EXPECT_FALSE(game.b.uncovered[1]) << lost;
+  }
+}
+
+TEST_F(Form1Test, NeverMaximisedBeingAsLargeAsItsBoard) {
+  const HWND hwnd = form->hwnd();
+  RECT before;
+  GetWindowRect(hwnd, &before);
+  auto unchanged = [&](const char* route) {
+    RECT now;
+    GetWindowRect(hwnd, &now);
+    EXPECT_FALSE(IsZoomed(hwnd)) << route;
+    EXPECT_TRUE(EqualRect(&now, &before)) << route;
+  };
+  ShowWindow(hwnd, SW_SHOWMAXIMIZED);  // started from a shortcut that runs it maximised
+  unchanged("show command");
+  send(WM_SYSCOMMAND, SC_MAXIMIZE);
+  unchanged("system menu");
+  send(WM_NCLBUTTONDBLCLK, HTCAPTION);
+  unchanged("caption");
+  ShowWindow(hwnd, SW_MAXIMIZE);
+  unchanged("maximise");
+  EXPECT_TRUE(IsWindowVisible(hwnd));
+  ShowWindow(hwnd, SW_HIDE);
+}
+
+TEST_F(Form1Test, NoInputMethodStandsBetweenTheKeysAndTheBoard) {
+  HIMC context = ImmGetContext(form->hwnd());
+  EXPECT_EQ(context, nullptr);
+  if (context != nullptr) ImmReleaseContext(form->hwnd(), context);
+}
+
+// The frames the window's menu bar is drawn again in: each redraw recomputes
+// the window's frame.
+struct FrameCount {
+  static inline HWND window = nullptr;
+  static inline int redraws = 0;
+  static LRESULT CALLBACK hook(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->hwnd == window && sent->message == WM_NCCALCSIZE) ++redraws;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+};
+
+TEST_F(Form1Test, TheMenuBarIsDrawnAgainOnlyWhenItsStateChanged) {
+  layMinesLast();
+  const kit::Layout layout(8, 8);
+  send(WM_LBUTTONDOWN, MK_LBUTTON, at(layout.boxRect(1)));
+  send(WM_LBUTTONUP, 0, at(layout.boxRect(1)));
+  FrameCount::window = form->hwnd();
+  FrameCount::redraws = 0;
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &FrameCount::hook, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  for (int second = 0; second < 3; ++second) send(WM_TIMER, 1);
+  const int duringTicks = FrameCount::redraws;
+  choose(Menu::mnuMarks);
+  const int afterMarks = FrameCount::redraws;
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ(duringTicks, 0);
+  EXPECT_GT(afterMarks, 0);
+  EXPECT_TRUE(GetMenuState(form->menus().parentOf(Menu::mnuMarks), MenuBar::command(Menu::mnuMarks), MF_BYCOMMAND) &
+              MF_CHECKED);
 }
 
 TEST_F(Form1Test, F2StartsANewGameAndExitEndsWithCodeZero) {
