@@ -30,7 +30,7 @@ QApplication& app() {
 struct Window {
   QtPrompts prompts;
   std::uint64_t seed = 0;
-  kit::Session session{{}, prompts, [this] { return ++seed; }};  // no best-times file
+  kit::Session session{{}, prompts, [this] { return ++seed; }};  // no files
   std::unique_ptr<ui::Form1> form;
   Window() {
     app();

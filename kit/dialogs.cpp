@@ -29,7 +29,10 @@ Control box(const char* name, Rect rect) { return {Control::kBox, name, rect, {}
 void Dialog::open() {
   if (view_ == nullptr) {
     Shell* shell = session_.shell();
-    if (shell == nullptr) return;  // no main window to stand over
+    if (shell == nullptr) {  // no main window to stand over
+      update();
+      return;
+    }
     load();
     view_ = &shell->makeDialog(*this);
   }
@@ -157,7 +160,7 @@ void Form3::OK_Click() {
   const CustomField f = customField(v->boxText(Acr), v->boxText(Dwn), v->boxText(TM));
   hide();
   session_.game().customFieldOk(f.across, f.down, f.totalmines);
-  session_.syncWindows();
+  session_.commandDone();
 }
 
 void Form3::Cancel_Click() { hide(); }

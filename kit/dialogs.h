@@ -28,15 +28,16 @@ constexpr int px(int twips) { return (twips + 7) / 15; }
 
 // A control of a dialog.
 struct Control {
-  enum Kind { kButton, kLabel, kBox, kPicture };
+  enum Kind { kButton, kLabel, kBox, kPicture, kChoice };
   Kind kind;
   const char* name;   // as tests and tools find it
   Rect rect;          // in pixels at scale 1; a picture's size is its own
   Text caption;       // a button's or a fixed label's text
   bool isDefault = false;  // the button that Enter presses
   bool fits = false;       // a label that sizes itself to its text
-  int buddy = -1;          // a label's box, whose place its access key leads to
+  int buddy = -1;          // a label's box or choice, whose place its access key leads to
   int picture = 0;         // a picture's number, drawn behind the other controls
+  bool right = false;      // a label's text set against its right edge
 };
 
 struct DialogLayout {
@@ -49,8 +50,9 @@ struct DialogLayout {
 class DialogView {
  public:
   virtual ~DialogView() = default;
-  // Shows the title and the texts of the labels as the dialog gives them
-  // now (a box keeps what the player typed).
+  // Shows the title, the texts of the labels and the item chosen of each
+  // choice as the dialog gives them now (a box keeps what the player
+  // typed).
   virtual void refresh() = 0;
   // Disables the main window and shows the dialog in front of it.
   virtual void showOverMain() = 0;
@@ -73,8 +75,12 @@ class Dialog {
   // text when the dialog is first made.
   virtual Text title() const = 0;
   virtual Text text(int control) const { return layout().controls[static_cast<std::size_t>(control)].caption; }
-  // A button clicked.
+  // A choice's items, and the one chosen now.
+  virtual std::vector<Text> items(int /*control*/) const { return {}; }
+  virtual int chosen(int /*control*/) const { return 0; }
+  // A button clicked; an item of a choice chosen.
   virtual void press(int control) = 0;
+  virtual void choose(int /*control*/, int /*item*/) {}
   // The window closed through its frame, or with Escape.
   virtual void close() = 0;
 

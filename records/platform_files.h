@@ -108,6 +108,13 @@ Environment systemEnvironment();
 // %APPDATA%\Klandor. Empty when the environment names no such place.
 FilePath gameDataFolder(const Environment& environment);
 
+// The game's own folder of the player's settings: on Linux
+// $XDG_CONFIG_HOME/klandor when that is an absolute path, else
+// ~/.config/klandor under an absolute, non-empty $HOME; on Windows the
+// folder of its data, %APPDATA%\Klandor. Empty when the environment names
+// no such place.
+FilePath gameSettingsFolder(const Environment& environment);
+
 // The variable that names the player's home for data, for telling the
 // player when it names none.
 extern const char kHomeVariable[];

@@ -231,16 +231,28 @@ Environment systemEnvironment() {
 }
 
 // The XDG rule: a relative XDG_DATA_HOME is ignored.
-FilePath gameDataFolder(const Environment& environment) {
+namespace {
+
+// The game's folder under the XDG variable when it names an absolute
+// path, else under the fallback in an absolute, non-empty $HOME.
+FilePath xdgFolder(const Environment& environment, const char* variable, const FilePath& fallback) {
   const auto absolute = [&](const char* name) {
     const std::optional<FilePath> value = environment(name);
     return value && value->isAbsolute() ? *value : FilePath();
   };
-  if (const FilePath data = absolute("XDG_DATA_HOME"); !data.empty()) return data / "klandor";
-  if (const FilePath home = absolute(kHomeVariable); !home.empty()) {
-    return home / ".local" / "share" / "klandor";
-  }
+  if (const FilePath folder = absolute(variable); !folder.empty()) return folder / "klandor";
+  if (const FilePath home = absolute(kHomeVariable); !home.empty()) return home / fallback / "klandor";
   return {};
+}
+
+}  // namespace
+
+FilePath gameDataFolder(const Environment& environment) {
+  return xdgFolder(environment, "XDG_DATA_HOME", FilePath(".local") / "share");
+}
+
+FilePath gameSettingsFolder(const Environment& environment) {
+  return xdgFolder(environment, "XDG_CONFIG_HOME", ".config");
 }
 
 }  // namespace klandor

@@ -350,4 +350,6 @@ FilePath gameDataFolder(const Environment& environment) {
   return data && data->isAbsolute() ? *data / L"Klandor" : FilePath();
 }
 
+FilePath gameSettingsFolder(const Environment& environment) { return gameDataFolder(environment); }
+
 }  // namespace klandor

@@ -90,8 +90,14 @@ HWND GameDialog::make(int index) {
       break;
     case kit::Control::kLabel:
       // A label without an access key shows its text as it stands.
-      w = control(L"STATIC", L"", SS_LEFT | (c.buddy >= 0 ? 0 : SS_NOPREFIX), id, r.x, r.y, r.w > 0 ? r.w : 1,
-                  r.h > 0 ? r.h : 1);
+      w = control(L"STATIC", L"", (c.right ? SS_RIGHT : SS_LEFT) | (c.buddy >= 0 ? 0 : SS_NOPREFIX), id, r.x, r.y,
+                  r.w > 0 ? r.w : 1, r.h > 0 ? r.h : 1);
+      break;
+    case kit::Control::kChoice:
+      // Its window reaches down over the list it drops.
+      w = control(L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, id, r.x, r.y, r.w, r.h * 8);
+      for (const kit::Text& item : dialog_.items(index))
+        SendMessageW(w, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(say(item).c_str()));
       break;
     case kit::Control::kPicture:
       break;
@@ -111,8 +117,10 @@ void GameDialog::refresh() {
   SetWindowTextW(hwnd(), say(dialog_.title()).c_str());
   const std::vector<kit::Control>& controls = dialog_.layout().controls;
   for (std::size_t i = 0; i < controls.size(); ++i) {
+    const int index = static_cast<int>(i);
+    if (controls[i].kind == kit::Control::kChoice) SendMessageW(made_[i], CB_SETCURSEL, dialog_.chosen(index), 0);
     if (controls[i].kind != kit::Control::kLabel) continue;
-    SetWindowTextW(made_[i], say(dialog_.text(static_cast<int>(i))).c_str());
+    SetWindowTextW(made_[i], say(dialog_.text(index)).c_str());
     if (controls[i].fits) fitToText(made_[i]);  // the label sizes itself to its text
   }
 }
@@ -127,8 +135,14 @@ void GameDialog::hideToMain() {
 std::string GameDialog::boxText(int control) const { return windowText(this->control(control)); }
 
 bool GameDialog::command(int id, int code) {
-  if (code != BN_CLICKED) return false;
   const std::vector<kit::Control>& controls = dialog_.layout().controls;
+  if (code == CBN_SELCHANGE) {
+    const int index = id - kFirstId;
+    if (index < 0 || index >= static_cast<int>(controls.size())) return false;
+    dialog_.choose(index, static_cast<int>(SendMessageW(made_[static_cast<std::size_t>(index)], CB_GETCURSEL, 0, 0)));
+    return true;
+  }
+  if (code != BN_CLICKED) return false;
   for (std::size_t i = 0; i < controls.size(); ++i) {
     const kit::Control& c = controls[i];
     if (c.kind == kit::Control::kButton && (c.isDefault ? IDOK : kFirstId + static_cast<int>(i)) == id) {

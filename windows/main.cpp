@@ -11,7 +11,7 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*arguments*/, int show) {
   klandor::win::useLanguage(klandor::win::userLanguage());
   klandor::win::WinPrompts prompts;
-  klandor::kit::Session session(klandor::bestTimesPath(), prompts);
+  klandor::kit::Session session({klandor::bestTimesPath(), klandor::settingsPath()}, prompts);
   klandor::win::Form1 window(session, instance);
   ShowWindow(window.hwnd(), show);
 

@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
   const klandor::Translation translation(klandor::playerLocale());
 
   klandor::QtPrompts prompts;
-  klandor::kit::Session session(klandor::bestTimesPath(), prompts);
+  klandor::kit::Session session({klandor::bestTimesPath(), klandor::settingsPath()}, prompts);
   klandor::ui::Form1 window(session);
   window.show();
   return QApplication::exec();

@@ -1,5 +1,6 @@
 #include "qt/dialogs/game_dialog.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -55,17 +56,23 @@ GameDialog::GameDialog(kit::Dialog& dialog, QWidget* mainWindow)
       w = button;
     } else if (c.kind == kit::Control::kBox) {
       w = new QLineEdit(say(dialog.text(index)), this);
+    } else if (c.kind == kit::Control::kChoice) {
+      auto* choice = new QComboBox(this);
+      for (const kit::Text& item : dialog.items(index)) choice->addItem(say(item));
+      connect(choice, &QComboBox::activated, this, [this, index](int item) { dialog_.choose(index, item); });
+      w = choice;
     } else if (c.kind == kit::Control::kLabel) {
       auto* label = new QLabel(this);
       // A label with an access key shows it; any other shows its text as
       // it stands.
       label->setTextFormat(c.buddy >= 0 ? Qt::AutoText : Qt::PlainText);
+      if (c.right) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
       w = label;
     }
     if (c.kind != kit::Control::kPicture) w->setGeometry(toQRect(c.rect));
     w->setObjectName(c.name);
     controls_[i] = w;
-    if (c.kind != kit::Control::kButton && c.kind != kit::Control::kBox) continue;
+    if (c.kind != kit::Control::kButton && c.kind != kit::Control::kBox && c.kind != kit::Control::kChoice) continue;
     if (previous != nullptr) setTabOrder(previous, w);
     if (previous == nullptr) w->setFocus();
     previous = w;
@@ -84,9 +91,11 @@ void GameDialog::refresh() {
   const kit::DialogLayout& layout = dialog_.layout();
   for (std::size_t i = 0; i < layout.controls.size(); ++i) {
     const kit::Control& c = layout.controls[i];
+    const int index = static_cast<int>(i);
+    if (c.kind == kit::Control::kChoice) static_cast<QComboBox*>(controls_[i])->setCurrentIndex(dialog_.chosen(index));
     if (c.kind != kit::Control::kLabel) continue;
     auto* label = static_cast<QLabel*>(controls_[i]);
-    label->setText(say(dialog_.text(static_cast<int>(i))));
+    label->setText(say(dialog_.text(index)));
     if (c.fits) label->adjustSize();  // the label sizes itself to its text
   }
 }

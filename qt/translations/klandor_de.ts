@@ -313,6 +313,30 @@ Sie bleiben erhalten, bis das Spiel beendet wird.</translation>
         <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
         <translation>Klandor 1.0. Decken Sie so schnell wie möglich jedes Feld auf, unter dem keine Mine liegt: Die Zahlen verraten, wie viele Minen an ein Feld grenzen, die rechte Maustaste setzt eine Flagge, und für jeden Schwierigkeitsgrad wird die schnellste Zeit mit dem Namen des Rekordhalters gespeichert. Geschrieben von den Klandor-Entwicklern.</translation>
     </message>
+    <message>
+        <source>Guess-Free Boards</source>
+        <translation>Felder ohne Raten</translation>
+    </message>
+    <message>
+        <source>No board of this size that logic alone solves was found in time, so this board may ask for a guess.</source>
+        <translation>Für diese Feldgröße wurde nicht rechtzeitig ein Feld gefunden, das sich allein mit Logik lösen lässt; dieses Feld kann daher Raten erfordern.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>The options could not be saved.
+
+%1
+
+They last until the game is closed.</source>
+        <translation>Die Optionen konnten nicht gespeichert werden.
+
+%1
+
+Sie gelten, bis das Spiel beendet wird.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>
@@ -358,6 +382,73 @@ Sie bleiben erhalten, bis das Spiel beendet wird.</translation>
     <message>
         <source>&amp;Mines:</source>
         <translation>&amp;Minen:</translation>
+    </message>
+</context>
+<context>
+    <name>klandor::Form4</name>
+    <message>
+        <source>Games played</source>
+        <translation>Gespielte Spiele</translation>
+    </message>
+    <message>
+        <source>Games won</source>
+        <translation>Gewonnene Spiele</translation>
+    </message>
+    <message>
+        <source>Won (%)</source>
+        <translation>Gewonnen (%)</translation>
+    </message>
+    <message>
+        <source>Current streak</source>
+        <translation>Aktuelle Serie</translation>
+    </message>
+    <message>
+        <source>Longest streak</source>
+        <translation>Längste Serie</translation>
+    </message>
+    <message>
+        <source>Best time (s)</source>
+        <translation>Bestzeit (s)</translation>
+    </message>
+    <message>
+        <source>Average time (s)</source>
+        <translation>Durchschnitt (s)</translation>
+    </message>
+    <message>
+        <source>Best 3BV/s</source>
+        <translation>Beste 3BV/s</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Statistics</source>
+        <translation>Statistik &amp;löschen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Fastest wins:</source>
+        <translation>&amp;Schnellste Siege:</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>3BV/s</source>
+        <translation>3BV/s</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Keep Statistics is off: these are the games of this run only.</source>
+        <translation>Statistik führen ist aus: Hier zählen nur die Spiele dieser Sitzung.</translation>
     </message>
 </context>
 <context>

@@ -313,6 +313,30 @@ Se conservarán hasta que se cierre el juego.</translation>
         <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
         <translation>Klandor 1.0. Descubra lo más rápido posible todas las casillas que no esconden una mina: los números indican cuántas minas tocan cada casilla, el botón derecho coloca una bandera y el mejor tiempo de cada nivel se guarda con el nombre de quien lo logró. Escrito por los desarrolladores de Klandor.</translation>
     </message>
+    <message>
+        <source>Guess-Free Boards</source>
+        <translation>Tableros sin adivinar</translation>
+    </message>
+    <message>
+        <source>No board of this size that logic alone solves was found in time, so this board may ask for a guess.</source>
+        <translation>No se encontró a tiempo un tablero de este tamaño que se resuelva solo con lógica, así que este tablero puede requerir adivinar.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>The options could not be saved.
+
+%1
+
+They last until the game is closed.</source>
+        <translation>No se pudieron guardar las opciones.
+
+%1
+
+Se mantienen hasta que se cierre el juego.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>
@@ -358,6 +382,73 @@ Se conservarán hasta que se cierre el juego.</translation>
     <message>
         <source>&amp;Mines:</source>
         <translation>&amp;Minas:</translation>
+    </message>
+</context>
+<context>
+    <name>klandor::Form4</name>
+    <message>
+        <source>Games played</source>
+        <translation>Partidas jugadas</translation>
+    </message>
+    <message>
+        <source>Games won</source>
+        <translation>Partidas ganadas</translation>
+    </message>
+    <message>
+        <source>Won (%)</source>
+        <translation>Ganadas (%)</translation>
+    </message>
+    <message>
+        <source>Current streak</source>
+        <translation>Racha actual</translation>
+    </message>
+    <message>
+        <source>Longest streak</source>
+        <translation>Racha más larga</translation>
+    </message>
+    <message>
+        <source>Best time (s)</source>
+        <translation>Mejor tiempo (s)</translation>
+    </message>
+    <message>
+        <source>Average time (s)</source>
+        <translation>Tiempo medio (s)</translation>
+    </message>
+    <message>
+        <source>Best 3BV/s</source>
+        <translation>Mejor 3BV/s</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Statistics</source>
+        <translation>&amp;Borrar estadísticas</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Fastest wins:</source>
+        <translation>Victorias más &amp;rápidas:</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tiempo (s)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>3BV/s</source>
+        <translation>3BV/s</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Keep Statistics is off: these are the games of this run only.</source>
+        <translation>Guardar estadísticas está desactivado: solo se cuentan las partidas de esta sesión.</translation>
     </message>
 </context>
 <context>

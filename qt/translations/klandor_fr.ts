@@ -313,6 +313,30 @@ Ils sont conservés jusqu&apos;à la fermeture du jeu.</translation>
         <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
         <translation>Klandor 1.0. Découvrez le plus vite possible toutes les cases qui ne cachent pas de mine&#xa0;: les nombres indiquent combien de mines touchent chaque case, le bouton droit pose un drapeau, et le meilleur temps de chaque niveau est conservé avec le nom de son détenteur. Écrit par les développeurs de Klandor.</translation>
     </message>
+    <message>
+        <source>Guess-Free Boards</source>
+        <translation>Grilles sans hasard</translation>
+    </message>
+    <message>
+        <source>No board of this size that logic alone solves was found in time, so this board may ask for a guess.</source>
+        <translation>Aucune grille de cette taille résoluble par la seule logique n’a été trouvée à temps : cette grille peut demander de deviner.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>The options could not be saved.
+
+%1
+
+They last until the game is closed.</source>
+        <translation>Les options n’ont pas pu être enregistrées.
+
+%1
+
+Elles restent valables jusqu’à la fermeture du jeu.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>
@@ -358,6 +382,73 @@ Ils sont conservés jusqu&apos;à la fermeture du jeu.</translation>
     <message>
         <source>&amp;Mines:</source>
         <translation>&amp;Mines</translation>
+    </message>
+</context>
+<context>
+    <name>klandor::Form4</name>
+    <message>
+        <source>Games played</source>
+        <translation>Parties jouées</translation>
+    </message>
+    <message>
+        <source>Games won</source>
+        <translation>Parties gagnées</translation>
+    </message>
+    <message>
+        <source>Won (%)</source>
+        <translation>Gagnées (%)</translation>
+    </message>
+    <message>
+        <source>Current streak</source>
+        <translation>Série en cours</translation>
+    </message>
+    <message>
+        <source>Longest streak</source>
+        <translation>Plus longue série</translation>
+    </message>
+    <message>
+        <source>Best time (s)</source>
+        <translation>Meilleur temps (s)</translation>
+    </message>
+    <message>
+        <source>Average time (s)</source>
+        <translation>Temps moyen (s)</translation>
+    </message>
+    <message>
+        <source>Best 3BV/s</source>
+        <translation>Meilleur 3BV/s</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Statistics</source>
+        <translation>&amp;Effacer les statistiques</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Fastest wins:</source>
+        <translation>Victoires les plus &amp;rapides :</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Temps (s)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>3BV/s</source>
+        <translation>3BV/s</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Keep Statistics is off: these are the games of this run only.</source>
+        <translation>Tenir des statistiques est désactivé : seules les parties de cette session sont comptées.</translation>
     </message>
 </context>
 <context>

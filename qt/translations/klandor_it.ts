@@ -313,6 +313,30 @@ Verranno conservati fino alla chiusura del gioco.</translation>
         <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
         <translation>Klandor 1.0. Scopri il più in fretta possibile tutte le caselle che non nascondono una mina: i numeri indicano quante mine toccano ogni casella, il tasto destro pianta una bandierina e il tempo migliore di ogni livello viene conservato con il nome di chi l&apos;ha ottenuto. Scritto dagli sviluppatori di Klandor.</translation>
     </message>
+    <message>
+        <source>Guess-Free Boards</source>
+        <translation>Griglie senza azzardo</translation>
+    </message>
+    <message>
+        <source>No board of this size that logic alone solves was found in time, so this board may ask for a guess.</source>
+        <translation>Non è stata trovata in tempo una griglia di queste dimensioni risolvibile con la sola logica: questa griglia può richiedere di tirare a indovinare.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>The options could not be saved.
+
+%1
+
+They last until the game is closed.</source>
+        <translation>Impossibile salvare le opzioni.
+
+%1
+
+Restano valide fino alla chiusura del gioco.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>
@@ -358,6 +382,73 @@ Verranno conservati fino alla chiusura del gioco.</translation>
     <message>
         <source>&amp;Mines:</source>
         <translation>&amp;Mine:</translation>
+    </message>
+</context>
+<context>
+    <name>klandor::Form4</name>
+    <message>
+        <source>Games played</source>
+        <translation>Partite giocate</translation>
+    </message>
+    <message>
+        <source>Games won</source>
+        <translation>Partite vinte</translation>
+    </message>
+    <message>
+        <source>Won (%)</source>
+        <translation>Vinte (%)</translation>
+    </message>
+    <message>
+        <source>Current streak</source>
+        <translation>Serie attuale</translation>
+    </message>
+    <message>
+        <source>Longest streak</source>
+        <translation>Serie più lunga</translation>
+    </message>
+    <message>
+        <source>Best time (s)</source>
+        <translation>Tempo migliore (s)</translation>
+    </message>
+    <message>
+        <source>Average time (s)</source>
+        <translation>Tempo medio (s)</translation>
+    </message>
+    <message>
+        <source>Best 3BV/s</source>
+        <translation>3BV/s migliore</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Statistics</source>
+        <translation>&amp;Azzera statistiche</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Fastest wins:</source>
+        <translation>Vittorie più &amp;rapide:</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tempo (s)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>3BV/s</source>
+        <translation>3BV/s</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>Keep Statistics is off: these are the games of this run only.</source>
+        <translation>Tieni statistiche è disattivato: sono contate solo le partite di questa sessione.</translation>
     </message>
 </context>
 <context>

@@ -313,6 +313,30 @@ Ze blijven bewaard tot het spel wordt afgesloten.</translation>
         <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
         <translation>Klandor 1.0. Leg zo snel mogelijk elk vakje bloot waaronder geen mijn ligt: de getallen vertellen hoeveel mijnen aan een vakje grenzen, de rechtermuisknop plaatst een vlag, en de snelste tijd van elk niveau wordt bewaard met de naam van wie hem neerzette. Geschreven door de ontwikkelaars van Klandor.</translation>
     </message>
+    <message>
+        <source>Guess-Free Boards</source>
+        <translation>Borden zonder gokken</translation>
+    </message>
+    <message>
+        <source>No board of this size that logic alone solves was found in time, so this board may ask for a guess.</source>
+        <translation>Er is niet op tijd een bord van deze grootte gevonden dat met logica alleen op te lossen is, dus dit bord kan om gokken vragen.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>The options could not be saved.
+
+%1
+
+They last until the game is closed.</source>
+        <translation>De opties konden niet worden opgeslagen.
+
+%1
+
+Ze gelden tot het spel wordt gesloten.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>
@@ -358,6 +382,73 @@ Ze blijven bewaard tot het spel wordt afgesloten.</translation>
     <message>
         <source>&amp;Mines:</source>
         <translation>&amp;Mijnen</translation>
+    </message>
+</context>
+<context>
+    <name>klandor::Form4</name>
+    <message>
+        <source>Games played</source>
+        <translation>Gespeelde spellen</translation>
+    </message>
+    <message>
+        <source>Games won</source>
+        <translation>Gewonnen spellen</translation>
+    </message>
+    <message>
+        <source>Won (%)</source>
+        <translation>Gewonnen (%)</translation>
+    </message>
+    <message>
+        <source>Current streak</source>
+        <translation>Huidige reeks</translation>
+    </message>
+    <message>
+        <source>Longest streak</source>
+        <translation>Langste reeks</translation>
+    </message>
+    <message>
+        <source>Best time (s)</source>
+        <translation>Beste tijd (s)</translation>
+    </message>
+    <message>
+        <source>Average time (s)</source>
+        <translation>Gemiddelde tijd (s)</translation>
+    </message>
+    <message>
+        <source>Best 3BV/s</source>
+        <translation>Beste 3BV/s</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Statistics</source>
+        <translation>Statistieken &amp;wissen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Fastest wins:</source>
+        <translation>&amp;Snelste overwinningen:</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tijd (s)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>3BV/s</source>
+        <translation>3BV/s</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistieken</translation>
+    </message>
+    <message>
+        <source>Keep Statistics is off: these are the games of this run only.</source>
+        <translation>Statistieken bijhouden staat uit: alleen de spellen van deze sessie tellen.</translation>
     </message>
 </context>
 <context>

@@ -315,6 +315,30 @@ Zostaną zachowane do zamknięcia gry.</translation>
         <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
         <translation>Klandor 1.0. Jak najszybciej odkryj wszystkie pola, pod którymi nie ma miny: liczby mówią, ile min sąsiaduje z danym polem, prawy przycisk stawia flagę, a najlepszy czas każdego poziomu zostaje zapisany wraz z imieniem jego zdobywcy. Napisane przez twórców Klandora.</translation>
     </message>
+    <message>
+        <source>Guess-Free Boards</source>
+        <translation>Plansze bez zgadywania</translation>
+    </message>
+    <message>
+        <source>No board of this size that logic alone solves was found in time, so this board may ask for a guess.</source>
+        <translation>Nie znaleziono na czas planszy tej wielkości, którą da się rozwiązać samą logiką, więc ta plansza może wymagać zgadywania.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opcje</translation>
+    </message>
+    <message>
+        <source>The options could not be saved.
+
+%1
+
+They last until the game is closed.</source>
+        <translation>Nie udało się zapisać opcji.
+
+%1
+
+Obowiązują do zamknięcia gry.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>
@@ -361,6 +385,73 @@ Zostaną zachowane do zamknięcia gry.</translation>
     <message>
         <source>&amp;Mines:</source>
         <translation>&amp;Miny:</translation>
+    </message>
+</context>
+<context>
+    <name>klandor::Form4</name>
+    <message>
+        <source>Games played</source>
+        <translation>Rozegrane gry</translation>
+    </message>
+    <message>
+        <source>Games won</source>
+        <translation>Wygrane gry</translation>
+    </message>
+    <message>
+        <source>Won (%)</source>
+        <translation>Wygrane (%)</translation>
+    </message>
+    <message>
+        <source>Current streak</source>
+        <translation>Obecna seria</translation>
+    </message>
+    <message>
+        <source>Longest streak</source>
+        <translation>Najdłuższa seria</translation>
+    </message>
+    <message>
+        <source>Best time (s)</source>
+        <translation>Najlepszy czas (s)</translation>
+    </message>
+    <message>
+        <source>Average time (s)</source>
+        <translation>Średni czas (s)</translation>
+    </message>
+    <message>
+        <source>Best 3BV/s</source>
+        <translation>Najlepsze 3BV/s</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Statistics</source>
+        <translation>&amp;Wyczyść statystyki</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Fastest wins:</source>
+        <translation>Najszybsze wy&amp;grane:</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Czas (s)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>3BV/s</source>
+        <translation>3BV/s</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statystyki</translation>
+    </message>
+    <message>
+        <source>Keep Statistics is off: these are the games of this run only.</source>
+        <translation>Prowadzenie statystyk jest wyłączone: liczą się tylko gry z tej sesji.</translation>
     </message>
 </context>
 <context>

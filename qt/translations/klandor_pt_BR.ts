@@ -313,6 +313,30 @@ Eles serão mantidos até o jogo ser fechado.</translation>
         <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
         <translation>Klandor 1.0. Descubra o mais rápido possível todos os quadrados que não escondem uma mina: os números indicam quantas minas tocam cada quadrado, o botão direito coloca uma bandeira e o melhor tempo de cada nível é guardado com o nome de quem o fez. Escrito pelos desenvolvedores do Klandor.</translation>
     </message>
+    <message>
+        <source>Guess-Free Boards</source>
+        <translation>Tabuleiros sem adivinhação</translation>
+    </message>
+    <message>
+        <source>No board of this size that logic alone solves was found in time, so this board may ask for a guess.</source>
+        <translation>Não foi encontrado a tempo um tabuleiro deste tamanho que se resolva só com lógica, então este tabuleiro pode exigir um palpite.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>The options could not be saved.
+
+%1
+
+They last until the game is closed.</source>
+        <translation>Não foi possível salvar as opções.
+
+%1
+
+Elas valem até o jogo ser fechado.</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>
@@ -358,6 +382,73 @@ Eles serão mantidos até o jogo ser fechado.</translation>
     <message>
         <source>&amp;Mines:</source>
         <translation>&amp;Minas</translation>
+    </message>
+</context>
+<context>
+    <name>klandor::Form4</name>
+    <message>
+        <source>Games played</source>
+        <translation>Partidas jogadas</translation>
+    </message>
+    <message>
+        <source>Games won</source>
+        <translation>Partidas ganhas</translation>
+    </message>
+    <message>
+        <source>Won (%)</source>
+        <translation>Ganhas (%)</translation>
+    </message>
+    <message>
+        <source>Current streak</source>
+        <translation>Sequência atual</translation>
+    </message>
+    <message>
+        <source>Longest streak</source>
+        <translation>Maior sequência</translation>
+    </message>
+    <message>
+        <source>Best time (s)</source>
+        <translation>Melhor tempo (s)</translation>
+    </message>
+    <message>
+        <source>Average time (s)</source>
+        <translation>Tempo médio (s)</translation>
+    </message>
+    <message>
+        <source>Best 3BV/s</source>
+        <translation>Melhor 3BV/s</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Statistics</source>
+        <translation>&amp;Zerar estatísticas</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Fastest wins:</source>
+        <translation>Vitórias mais &amp;rápidas:</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Tempo (s)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>3BV/s</source>
+        <translation>3BV/s</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <source>Keep Statistics is off: these are the games of this run only.</source>
+        <translation>Registrar estatísticas está desligado: só contam as partidas desta sessão.</translation>
     </message>
 </context>
 <context>

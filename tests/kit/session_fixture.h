@@ -1,7 +1,8 @@
 #pragma once
 // A whole run of the game as the program makes it, with a fixed seed, its
-// best-times file in a fresh folder (whose saves a test can make fail) and
-// the modal questions answered by a mock; plus the helpers over its game.
+// files in a fresh folder (whose saves a test can make fail), clocks that a
+// test moves, and the modal questions answered by a mock; plus the helpers
+// over its game.
 
 #include <gmock/gmock.h>
 
@@ -22,12 +23,24 @@ class SaveFailing final : public PlatformFiles {
   }
 };
 
+// Clocks that stand still until a test moves them.
+struct TestClocks {
+  std::int64_t milliseconds = 1000;
+  LocalDateTime now{2026, 12, 9, 21, 4, 5};
+};
+
 struct OwnSession {
+  kit::StatisticsClocks clocks() {
+    return {[this] { return time.milliseconds; }, [this] { return time.now; }};
+  }
+
+  TestClocks time;
   TempDir dir;
   SaveFailing files;
   ::testing::NiceMock<MockPrompts> prompts;
   ScriptedRandom random;
-  kit::Session session{dir / "minebs.txt", prompts, [] { return kSeed; }, files, &random};
+  kit::Session session{{dir / "minebs.txt", dir / "settings.ini"}, prompts, [] { return kSeed; }, files, &random,
+                       clocks()};
 };
 
 class SessionTest : public ::testing::Test, protected OwnSession, protected GameHelpers {

@@ -188,7 +188,7 @@ class BoxesTest : public ::testing::Test {
 
   test::TempDir folder;
   WinPrompts prompts;
-  kit::Session session{folder / "minebs.txt", prompts, [] { return test::kSeed; }};
+  kit::Session session{{folder / "minebs.txt", {}}, prompts, [] { return test::kSeed; }};
   std::unique_ptr<Form1> form;
   UINT_PTR timer = 0;
 };
@@ -239,6 +239,11 @@ TEST_F(BoxesTest, EveryBoxAndDialogIsPaintedAndANameKeepsEveryLetterTyped) {
   pumpFor(400);
   expectPainted(form->dialog(session.form3())->hwnd(), "Custom Field");
   session.form3().Cancel_Click();
+
+  session.choose(Menu::mnuStatistics);
+  pumpFor(400);
+  expectPainted(form->dialog(session.form4())->hwnd(), "Statistics");
+  session.form4().OK_Click();
 }
 
 }  // namespace

@@ -103,6 +103,10 @@ TEST(FitTest, EveryTextFitsItsControlInEveryLanguage) {
     const HWND custom = form.dialog(s.session.form3())->hwnd();
     for (const std::string& misfit : cutOff(custom)) ADD_FAILURE() << "Custom Field: " << misfit;
     SendMessageW(custom, WM_CLOSE, 0, 0);
+    s.session.choose(Menu::mnuStatistics);
+    const HWND statistics = form.dialog(s.session.form4())->hwnd();
+    for (const std::string& misfit : cutOff(statistics)) ADD_FAILURE() << "Statistics: " << misfit;
+    SendMessageW(statistics, WM_CLOSE, 0, 0);
 
     Measure::found = {"not measured"};
     SetTimer(nullptr, 0, 10, &Measure::prompt);

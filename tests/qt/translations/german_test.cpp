@@ -26,7 +26,7 @@ namespace {
 TEST(German, TheGameStartsInTheDesktopsLanguage) {
   test::TempDir dir;
   testing::NiceMock<test::MockPrompts> prompts;
-  kit::Session session(dir / "minebs.txt", prompts);
+  kit::Session session({dir / "minebs.txt", {}}, prompts);
   Form1 form(session);
 
   const QList<QAction*> bar = form.menuBar()->actions();

@@ -129,7 +129,8 @@ TEST_F(TranslatedWindowTest, EveryTextFitsItsPlaceInTheFixedDialogs) {
   ASSERT_EQ(settings.bestline, defaultLine());  // the widest times
   for (const QString& language : everyLanguage()) {
     const Translation translation{QLocale(language)};
-    for (kit::Dialog* dialog : std::initializer_list<kit::Dialog*>{&session.form2(), &session.form3()}) {
+    for (kit::Dialog* dialog :
+         std::initializer_list<kit::Dialog*>{&session.form2(), &session.form3(), &session.form4()}) {
       const GameDialog view(*dialog, nullptr);
       expectFits(&view, language);
     }

@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
   }
   const QString out = QString::fromLocal8Bit(argv[1]);
   klandor::QtPrompts prompts;
-  klandor::kit::Session session({}, prompts);  // no best-times file
+  klandor::kit::Session session({}, prompts);  // no files
   klandor::ui::Form1 form(session);
   form.show();
   klandor::ui::BoardView& view = *form.board();
