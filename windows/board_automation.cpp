@@ -319,7 +319,8 @@ class Element final : public IRawElementProviderSimple,
     return S_OK;
   }
 
-  // IInvokeProvider: the face's new game, a cell's left click.
+  // IInvokeProvider: the face's new game, a cell's left click (a number's
+  // chord, with a chord option on).
   HRESULT STDMETHODCALLTYPE Invoke() override { return click(kLeft); }
   // IToggleProvider: the right button's click, a flag put on or taken off
   // (with marks, a flag turns into a "?" first).
@@ -597,6 +598,9 @@ kit::Outcome BoardAutomation::act(kit::Front& front, WPARAM wParam, LPARAM lPara
   const int index = static_cast<int>(wParam), button = LOWORD(lParam);
   if (index == 0) return front.act({kit::Element::kSmile, 0}, button);
   if (HIWORD(lParam) != (tree_->s.board & 0xFFFF)) return {};  // a cell of an earlier board
+  // On a number, where a chord option is on, Invoke is the chord: a left
+  // click there would open nothing.
+  if (button == kLeft && front.canChord(index)) return front.chord(index);
   return front.act({kit::Element::kBox, index}, button);
 }
 

@@ -209,6 +209,12 @@ TEST_F(AutomationTest, InvokeAndToggleClickAsTheMouseWhileTheWindowTakesInput) {
   EXPECT_EQ(as<IInvokeProvider>(cell(0, 0))->Invoke(), S_OK);
   pump();
   EXPECT_TRUE(game.b.uncovered[1]);
+  // With Chording on, Invoke on a number whose mine is flagged chords it.
+  settings.options.chording = true;
+  as<IToggleProvider>(cell(1, 1))->Toggle();
+  as<IInvokeProvider>(cell(0, 0))->Invoke();
+  pump();
+  EXPECT_TRUE(game.b.uncovered[2] && game.b.uncovered[9]);
 
   // A modal box over the window: no click, whether asked or already on its way.
   EnableWindow(hwnd(), FALSE);

@@ -93,6 +93,28 @@ TEST_F(Form1Test, ComposesEveryElementOfTheGame) {
   EXPECT_TRUE(shows(pic::kCovered + pic::kMonochromeTiles, layout.boxRect(64)));
 }
 
+// With Chording on, both buttons on a number whose mines are flagged open
+// the rest around it at the first release, and the second does nothing.
+TEST_F(Form1Test, BothButtonsOnANumberChordWithChordingOn) {
+  const kit::Layout layout(8, 8);
+  std::vector<int> mines = test::cellRange(56, 64);
+  mines.push_back(3);  // cell 2 counts one
+  layMines(mines);
+  settings.options.chording = true;
+  send(WM_LBUTTONDOWN, MK_LBUTTON, at(layout.boxRect(2)));
+  send(WM_LBUTTONUP, 0, at(layout.boxRect(2)));
+  send(WM_RBUTTONDOWN, MK_RBUTTON, at(layout.boxRect(3)));
+  send(WM_RBUTTONUP, 0, at(layout.boxRect(3)));
+  send(WM_LBUTTONDOWN, MK_LBUTTON, at(layout.boxRect(2)));
+  send(WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, at(layout.boxRect(2)));
+  EXPECT_FALSE(game.b.uncovered[1]) << "nothing opens while both are held";
+  send(WM_RBUTTONUP, MK_LBUTTON, at(layout.boxRect(2)));
+  EXPECT_TRUE(game.b.uncovered[1] && game.b.uncovered[9] && game.b.uncovered[11]);
+  send(WM_LBUTTONUP, 0, at(layout.boxRect(2)));
+  EXPECT_EQ(game.b.mark[3], kFlagMark) << "the flag stays";
+  EXPECT_TRUE(shows(game.box[1], layout.boxRect(1)));
+}
+
 TEST_F(Form1Test, TheMouseIsCapturedUntilTheLastButtonIsUpOrTheSystemTakesIt) {
   const kit::Layout layout(8, 8);
   std::vector<int> mines = test::cellRange(56, 64);
