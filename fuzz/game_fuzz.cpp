@@ -2,7 +2,8 @@
 // a level (or a Custom size) and a seed, then steps: presses and releases of
 // the left, right and middle buttons on any element (cells, digit cells and
 // indices outside the board), clicks, ticks of the clock, clicks on a safe
-// cell (so that games are also won), and the commands that change the board.
+// cell (so that games are also won), the commands that change the board, the
+// expert's options (chording, guess-free boards...) and chords.
 // After every step the game must still show a consistent picture.
 //
 // Input: a level byte (0 Beginner, 1 Intermediate, 2 Expert, 3 Custom), the
@@ -160,7 +161,7 @@ CustomSize customSize(Bytes& in) {
 void customField(Game& game, CustomSize size) { game.customFieldOk(size.across, size.down, size.mines); }
 
 void command(Game& game, Bytes& in) {
-  switch (in.byte() % 8) {
+  switch (in.byte() % 10) {
     case 0: game.mnuNew_Click(); break;
     case 1: game.mnuBeginner_Click(); break;
     case 2: game.mnuIntermediate_Click(); break;
@@ -168,10 +169,16 @@ void command(Game& game, Bytes& in) {
     case 4: customField(game, customSize(in)); break;
     case 5: game.mnuColor_Click(); break;
     case 6: game.mnuMarks_Click(); break;
-    default:  // the face holds the mouse from its press to its release
+    case 7:  // the face holds the mouse from its press to its release
       game.Smile_MouseDown();
       tick(game, in.byte() % 4);
       game.Smile_MouseUp();
+      break;
+    case 8:  // an option turned on or off
+      game.mnuOption_Click(kOptionItems[in.byte() % kOptionItems.size()].item);
+      break;
+    default:  // a chord's release on any element
+      game.chord(element(in, game));
       break;
   }
 }
@@ -180,7 +187,8 @@ void command(Game& game, Bytes& in) {
 // 2 middle; an element word); 3 ticks (a byte, times four); 4 a left click on
 // a covered cell without a mine (a word picks which); 5 a command (a byte:
 // 0 New, 1 Beginner, 2 Intermediate, 3 Expert, 4 Custom with its size,
-// 5 Color, 6 Marks, 7 the face pressed, a few ticks, released).
+// 5 Color, 6 Marks, 7 the face pressed, a few ticks, released, 8 an option
+// turned on or off (a byte picks which), 9 a chord's release on an element).
 void step(Game& game, Bytes& in) {
   switch (in.byte() % 6) {
     case 0: {
