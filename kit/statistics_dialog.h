@@ -19,10 +19,11 @@ class Form4 final : public Dialog {
   enum Figure : int { Played, Won, Share, Streak, Longest, Best, Average, Rate, kFigures };
   static constexpr int kLevelCount = 4;
   static constexpr int kFastest = static_cast<int>(StatisticsTally::kFastest);
-  // Its controls, by index in the layout.
+  // Its controls, by index in the layout, in their tab order: OK first, so
+  // that Enter closes the dialog.
   enum : int {
-    Reset,
     OK,
+    Reset,
     FastestLevel,  // the choice of the level whose fastest wins are listed
     FastestLabel,
     Note,          // says when only this run's games are counted
