@@ -57,7 +57,7 @@ class BestFile::Lock {
       failure_ = WriteFailure{kHomeVariable, true};
       return;
     }
-    lock_.emplace(file.lockPath(), wait, file.files_);
+    lock_.emplace(file.lockPath(), wait, file.files_, file.path_);
     if (!lock_->held()) failure_ = file.failure(lock_->name(), *lock_->failure());
   }
 
@@ -119,10 +119,7 @@ FilePath bestTimesPath(const Environment& environment) {
 BestFile::BestFile(FilePath path, PlatformFiles& files, std::chrono::milliseconds lockWait)
     : path_(std::move(path)), files_(files), lockWait_(lockWait) {}
 
-FilePath BestFile::lockPath() const {
-  FilePath name = path_;
-  return name += ".lock";
-}
+FilePath BestFile::lockPath() const { return lockFileOf(path_, files_); }
 
 std::string BestFile::load() {
   Stored now = stored();

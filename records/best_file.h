@@ -6,14 +6,16 @@
 // memory (bestline) keeps the quotes, so its fields are read by position
 // from the opening quote at position 1.
 //
-// The file is never written in place (writeAtomically, atomic_file.h): it
-// holds either the old line or the new one whatever happens, and a link in
-// its place is written through.
+// The file is saved with writeAtomically (atomic_file.h): it holds either
+// the old line or the new one whatever happens, a link in its place is
+// written through, and the file system's rules are kept (a read-only file
+// is not written).
 //
 // Several windows of the game may share the file. Every write happens under
-// an exclusive lock (FileLock, file_lock.h) on a lock file beside it
-// (minebs.txt.lock, never removed), and a record is built on what the file
-// holds at that moment, so one window never undoes what another stored.
+// an exclusive lock (FileLock, file_lock.h) on a lock file beside it, or
+// beside the file a link in its place leads to (minebs.txt.lock, never
+// removed), and a record is built on what the file holds at that moment,
+// so one window never undoes what another stored.
 //
 // A record that could not be saved (a failed write, a lock held too long, a
 // file that exists but cannot be read) is kept pending for the rest of the
