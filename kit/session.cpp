@@ -51,6 +51,7 @@ void Session::choose(Menu item) {
 }
 
 void Session::exit() {
+  records_.atExit();
   if (shell_ != nullptr) shell_->quit();
 }
 

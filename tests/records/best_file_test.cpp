@@ -443,10 +443,8 @@ TEST(FailedWrite, AFolderThatCannotBeSyncedAfterwardsIsNoFailedSave) {
   BestFile file(path, files);
   std::string line = file.load();
   EXPECT_FALSE(file.storeRecord(line, 1, 5, "Ann"));
+  EXPECT_FALSE(file.hasPending());
   EXPECT_EQ(readBytes(path), fileLine(line));
-  files.failAt = Step::None;
-  writeBytes(path, kDefaultFile);
-  EXPECT_EQ(file.load(), defaultLine());  // nothing waits
 }
 
 // A record that waits is put in only where it still beats the file, which
@@ -498,6 +496,78 @@ TEST(PendingRecord, AResetDropsThemAndAFailedResetIsNotTriedAgain) {
   EXPECT_EQ(line, defaultLine());
   EXPECT_EQ(file.load(), defaultLine());
   EXPECT_EQ(readBytes(path), kDefaultFile);
+}
+
+// A record that could not be saved waits for the next load that gets the
+// lock at once (a load never waits for it), goes into a file a load makes,
+// and is tried once more at the end of the run, which waits for the lock as
+// a record does.
+TEST_F(BestFileTest, EveryLoadAndTheEndOfTheRunSaveTheRecordsThatWait) {
+  CountingFiles files;
+  BestFile patient(path, files, std::chrono::milliseconds(30));
+  std::string line = patient.load();
+  std::optional<LockHolder> holder(std::in_place, patient.lockPath());
+  ASSERT_TRUE(patient.storeRecord(line, 2, 30, "Ann"));
+  files.tries = 0;
+  EXPECT_EQ(patient.load(), line);
+  EXPECT_EQ(files.tries, 1);
+  EXPECT_EQ(readBytes(path), kDefaultFile);
+  holder.reset();
+  EXPECT_EQ(patient.load(), line);
+  EXPECT_FALSE(patient.hasPending());
+  EXPECT_EQ(readBytes(path), fileLine(line));
+
+  holder.emplace(patient.lockPath());
+  ASSERT_TRUE(patient.storeRecord(line, 3, 40, "Bo"));
+  std::filesystem::remove(path);
+  files.tries = 0;
+  const WriteResult result = patient.savePending();
+  ASSERT_TRUE(result);
+  EXPECT_GT(files.tries, 1);
+  ASSERT_EQ(patient.pending().size(), 1u);
+  EXPECT_EQ(patient.pending()[0].name, "Bo      ");
+  holder.reset();
+  EXPECT_FALSE(patient.savePending());
+  EXPECT_EQ(readBytes(path), fileLine("\"999999 40MrNobodyMrNobodyBo      \""));
+  files.tries = 0;
+  EXPECT_FALSE(patient.savePending());  // nothing waits: the lock is not even tried
+  EXPECT_EQ(files.tries, 0);
+
+  // A load that makes the file puts in what waits.
+  FailingFiles failing(Step::Replace, EIO);
+  BestFile other(dir / "other" / "minebs.txt", failing);
+  line = other.load();
+  ASSERT_TRUE(other.storeRecord(line, 1, 9, "Cy"));
+  failing.failAt = Step::None;
+  EXPECT_EQ(other.load(), line);
+  EXPECT_EQ(readBytes(other.path()), fileLine(line));
+}
+
+// A Reset in another window, found as the default line where this window
+// last read another, takes this window's records that wait along; a file
+// that another window's load makes where there was none is no Reset.
+TEST(PendingRecord, AResetInAnotherWindowDropsThem) {
+  TempDir dir;
+  const auto path = dir / "minebs.txt";
+  writeBytes(path, fileLine("\" 10 20 30aaaaaaaabbbbbbbbcccccccc\""));
+  FailingFiles files(Step::Replace, EIO);
+  BestFile mine(path, files), other(path);
+  std::string line = mine.load(), otherLine = other.load();
+  ASSERT_TRUE(mine.storeRecord(line, 1, 5, "Me"));
+  EXPECT_FALSE(other.reset(otherLine));
+  files.failAt = Step::None;
+  EXPECT_EQ(mine.load(), defaultLine());
+  EXPECT_FALSE(mine.hasPending());
+  EXPECT_EQ(readBytes(path), kDefaultFile);
+
+  std::filesystem::remove(path);
+  files.failAt = Step::Replace;
+  line = mine.load();
+  ASSERT_TRUE(mine.storeRecord(line, 2, 7, "Me"));
+  EXPECT_EQ(other.load(), defaultLine());  // makes the file
+  files.failAt = Step::None;
+  EXPECT_EQ(mine.load(), line);
+  EXPECT_EQ(readBytes(path), fileLine(line));
 }
 
 // A file that exists but cannot be read is not the default line: it is
