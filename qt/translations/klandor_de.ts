@@ -313,6 +313,22 @@ Sie bleiben erhalten, bis das Spiel beendet wird.</translation>
         <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
         <translation>Klandor 1.0. Decken Sie so schnell wie möglich jedes Feld auf, unter dem keine Mine liegt: Die Zahlen verraten, wie viele Minen an ein Feld grenzen, die rechte Maustaste setzt eine Flagge, und für jeden Schwierigkeitsgrad wird die schnellste Zeit mit dem Namen des Rekordhalters gespeichert. Geschrieben von den Klandor-Entwicklern.</translation>
     </message>
+    <message>
+        <source>The best times could not be read, so no new record can be set until they can.
+
+%1</source>
+        <translation>Die Bestzeiten konnten nicht gelesen werden; bis das wieder möglich ist, kann kein neuer Rekord aufgestellt werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>These best times could not be saved and are lost when the game closes:
+
+%1</source>
+        <translation>Diese Bestzeiten konnten nicht gespeichert werden und gehen verloren, wenn das Spiel beendet wird:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>

@@ -313,6 +313,22 @@ Se conservarán hasta que se cierre el juego.</translation>
         <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
         <translation>Klandor 1.0. Descubra lo más rápido posible todas las casillas que no esconden una mina: los números indican cuántas minas tocan cada casilla, el botón derecho coloca una bandera y el mejor tiempo de cada nivel se guarda con el nombre de quien lo logró. Escrito por los desarrolladores de Klandor.</translation>
     </message>
+    <message>
+        <source>The best times could not be read, so no new record can be set until they can.
+
+%1</source>
+        <translation>No se han podido leer los mejores tiempos, así que no se puede establecer ningún récord nuevo hasta que se puedan leer.
+
+%1</translation>
+    </message>
+    <message>
+        <source>These best times could not be saved and are lost when the game closes:
+
+%1</source>
+        <translation>No se han podido guardar estos mejores tiempos y se perderán al cerrar el juego:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>

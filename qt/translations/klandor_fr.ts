@@ -313,6 +313,22 @@ Ils sont conservés jusqu&apos;à la fermeture du jeu.</translation>
         <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
         <translation>Klandor 1.0. Découvrez le plus vite possible toutes les cases qui ne cachent pas de mine&#xa0;: les nombres indiquent combien de mines touchent chaque case, le bouton droit pose un drapeau, et le meilleur temps de chaque niveau est conservé avec le nom de son détenteur. Écrit par les développeurs de Klandor.</translation>
     </message>
+    <message>
+        <source>The best times could not be read, so no new record can be set until they can.
+
+%1</source>
+        <translation>Les meilleurs temps n&apos;ont pas pu être lus&#xa0;: aucun nouveau record ne peut être établi tant qu&apos;ils ne peuvent pas l&apos;être.
+
+%1</translation>
+    </message>
+    <message>
+        <source>These best times could not be saved and are lost when the game closes:
+
+%1</source>
+        <translation>Ces meilleurs temps n&apos;ont pas pu être enregistrés et seront perdus à la fermeture du jeu&#xa0;:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>

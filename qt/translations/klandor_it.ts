@@ -313,6 +313,22 @@ Verranno conservati fino alla chiusura del gioco.</translation>
         <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
         <translation>Klandor 1.0. Scopri il più in fretta possibile tutte le caselle che non nascondono una mina: i numeri indicano quante mine toccano ogni casella, il tasto destro pianta una bandierina e il tempo migliore di ogni livello viene conservato con il nome di chi l&apos;ha ottenuto. Scritto dagli sviluppatori di Klandor.</translation>
     </message>
+    <message>
+        <source>The best times could not be read, so no new record can be set until they can.
+
+%1</source>
+        <translation>Non è stato possibile leggere i migliori tempi, quindi non si può stabilire nessun nuovo record finché non sarà possibile.
+
+%1</translation>
+    </message>
+    <message>
+        <source>These best times could not be saved and are lost when the game closes:
+
+%1</source>
+        <translation>Non è stato possibile salvare questi migliori tempi, che andranno persi alla chiusura del gioco:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>

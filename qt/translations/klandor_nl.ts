@@ -313,6 +313,22 @@ Ze blijven bewaard tot het spel wordt afgesloten.</translation>
         <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
         <translation>Klandor 1.0. Leg zo snel mogelijk elk vakje bloot waaronder geen mijn ligt: de getallen vertellen hoeveel mijnen aan een vakje grenzen, de rechtermuisknop plaatst een vlag, en de snelste tijd van elk niveau wordt bewaard met de naam van wie hem neerzette. Geschreven door de ontwikkelaars van Klandor.</translation>
     </message>
+    <message>
+        <source>The best times could not be read, so no new record can be set until they can.
+
+%1</source>
+        <translation>De beste tijden konden niet worden gelezen, dus er kan geen nieuw record worden gevestigd tot dat weer lukt.
+
+%1</translation>
+    </message>
+    <message>
+        <source>These best times could not be saved and are lost when the game closes:
+
+%1</source>
+        <translation>Deze beste tijden konden niet worden opgeslagen en gaan verloren wanneer het spel wordt afgesloten:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>

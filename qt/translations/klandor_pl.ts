@@ -315,6 +315,22 @@ Zostaną zachowane do zamknięcia gry.</translation>
         <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
         <translation>Klandor 1.0. Jak najszybciej odkryj wszystkie pola, pod którymi nie ma miny: liczby mówią, ile min sąsiaduje z danym polem, prawy przycisk stawia flagę, a najlepszy czas każdego poziomu zostaje zapisany wraz z imieniem jego zdobywcy. Napisane przez twórców Klandora.</translation>
     </message>
+    <message>
+        <source>The best times could not be read, so no new record can be set until they can.
+
+%1</source>
+        <translation>Nie udało się odczytać najlepszych czasów, więc do czasu, aż będzie to możliwe, nie można ustanowić nowego rekordu.
+
+%1</translation>
+    </message>
+    <message>
+        <source>These best times could not be saved and are lost when the game closes:
+
+%1</source>
+        <translation>Nie udało się zapisać tych najlepszych czasów; zostaną utracone po zamknięciu gry:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>

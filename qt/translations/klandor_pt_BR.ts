@@ -313,6 +313,22 @@ Eles serão mantidos até o jogo ser fechado.</translation>
         <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
         <translation>Klandor 1.0. Descubra o mais rápido possível todos os quadrados que não escondem uma mina: os números indicam quantas minas tocam cada quadrado, o botão direito coloca uma bandeira e o melhor tempo de cada nível é guardado com o nome de quem o fez. Escrito pelos desenvolvedores do Klandor.</translation>
     </message>
+    <message>
+        <source>The best times could not be read, so no new record can be set until they can.
+
+%1</source>
+        <translation>Não foi possível ler os melhores tempos, então nenhum novo recorde pode ser registrado até que seja possível.
+
+%1</translation>
+    </message>
+    <message>
+        <source>These best times could not be saved and are lost when the game closes:
+
+%1</source>
+        <translation>Não foi possível salvar estes melhores tempos, que serão perdidos quando o jogo for fechado:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>
