@@ -93,7 +93,8 @@ class PlatformFiles {
 
   // A file that only ever grows: opened for writing at its end, following
   // a link, made for the player only when missing; anything but a regular
-  // file in its place is refused.
+  // file in its place is refused, and so is a file its owner may not write
+  // (a read-only file), also where the system would let the player write it.
   virtual FileOutcome openToAppend(const FilePath& name, FileHandle& file);
   // One whole row (or any bytes) at the end of a file opened to append, in
   // one write: other processes appending to the file never split it. When

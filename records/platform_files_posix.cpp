@@ -215,7 +215,11 @@ FileOutcome PlatformFiles::resize(FileHandle file, std::uint64_t size) {
 FileOutcome PlatformFiles::openToAppend(const FilePath& name, FileHandle& file) {
   const int descriptor =
       ::open(name.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0600);
-  return regularFile(descriptor, file);
+  if (const FileOutcome error = regularFile(descriptor, file)) return error;
+  struct stat info {};
+  if (::fstat(descriptor, &info) == 0 && (info.st_mode & S_IWUSR) != 0) return std::nullopt;
+  ::close(descriptor);
+  return systemError(EACCES);
 }
 
 FileOutcome PlatformFiles::appendRow(FileHandle file, std::string_view row) {

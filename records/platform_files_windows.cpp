@@ -339,6 +339,11 @@ FileOutcome PlatformFiles::openToAppend(const FilePath& name, FileHandle& file) 
     ::CloseHandle(handle);
     return FileError{ERROR_INVALID_FUNCTION, "not a regular file"};
   }
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (fileInfo(handle, info) && (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY)) {
+    ::CloseHandle(handle);
+    return systemError(ERROR_ACCESS_DENIED);
+  }
   return opened(handle, file);
 }
 
