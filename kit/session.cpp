@@ -106,6 +106,7 @@ void Session::commandDone() {
 
 void Session::exit() {
   game_.leaveBoard();
+  records_.atExit();
   if (shell_ != nullptr) shell_->quit();
 }
 

@@ -1,6 +1,8 @@
 #include "records/atomic_file.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <exception>
 #include <vector>
 
 namespace klandor {
@@ -55,6 +57,8 @@ class TempFile {
     if (!name_.empty() && !placed_) files_.remove(name_);
   }
 
+  bool placed() const { return placed_; }
+
   // Writes, syncs and closes the file and puts it in the target's place:
   // the first failure, or nothing.
   FileOutcome place(std::string_view bytes) {
@@ -79,16 +83,48 @@ class TempFile {
   bool placed_ = false;
 };
 
-}  // namespace
+// The bytes from the start of the existing file, which is then cut to
+// their length (never emptied first) and synced.
+FileOutcome writeInPlace(PlatformFiles& files, const FilePath& target, std::string_view bytes) {
+  FileHandle file{};
+  if (FileOutcome error = files.openToWrite(target, file)) return error;
+  FileOutcome error = files.write(file, bytes);
+  if (!error) error = files.resize(file, bytes.size());
+  if (!error) error = files.sync(file);
+  const FileOutcome closed = files.close(file);
+  return error ? error : closed;
+}
 
-FileOutcome writeAtomically(const FilePath& path, std::string_view bytes, PlatformFiles& files) {
+FileOutcome save(const FilePath& path, std::string_view bytes, PlatformFiles& files) {
   const FilePath target = files.linkTarget(path).value_or(path);
+  std::uint64_t links = 0;
+  if (FileOutcome refused = files.checkWritable(target, links)) return refused;
+  if (links > 1) return writeInPlace(files, target, bytes);
   const FilePath folder = target.folder();
   removeLeftovers(files, folder, tempPrefix(target));
-  TempFile temp(files, target);
-  FileOutcome error = temp.place(bytes);
-  if (!error) error = files.syncFolder(folder);
+  FileOutcome error;
+  {
+    TempFile temp(files, target);
+    error = temp.place(bytes);
+    if (temp.placed()) {
+      files.syncFolder(folder);
+      return std::nullopt;
+    }
+  }
+  if (error->denied && links == 1) return writeInPlace(files, target, bytes);
   return error;
+}
+
+}  // namespace
+
+// Never throws: a save is called from the windows' event handlers, which
+// must not be left by an exception (memory running out, for one).
+FileOutcome writeAtomically(const FilePath& path, std::string_view bytes, PlatformFiles& files) {
+  try {
+    return save(path, bytes, files);
+  } catch (const std::exception& error) {
+    return FileError{0, error.what()};
+  }
 }
 
 }  // namespace klandor

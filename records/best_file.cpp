@@ -57,7 +57,7 @@ class BestFile::Lock {
       failure_ = WriteFailure{kHomeVariable, true};
       return;
     }
-    lock_.emplace(file.lockPath(), wait, file.files_);
+    lock_.emplace(file.lockPath(), wait, file.files_, file.path_);
     if (!lock_->held()) failure_ = file.failure(lock_->name(), *lock_->failure());
   }
 
@@ -119,24 +119,31 @@ FilePath bestTimesPath(const Environment& environment) {
 BestFile::BestFile(FilePath path, PlatformFiles& files, std::chrono::milliseconds lockWait)
     : path_(std::move(path)), files_(files), lockWait_(lockWait) {}
 
-FilePath BestFile::lockPath() const {
-  FilePath name = path_;
-  return name += ".lock";
-}
+FilePath BestFile::lockPath() const { return lockFileOf(path_, files_); }
 
+// Every public operation is called from the windows' event handlers, which
+// an exception must never leave (memory running out, for one): each one
+// that could throw answers as if the file could not be read or saved.
 std::string BestFile::load() {
-  Stored now = stored();
-  if (now.absent && !path_.empty()) {
-    // Made under the lock, unless another window made it meanwhile. A load
-    // never waits: while another window saves, it goes on with the default
-    // line, and the next load makes the file.
-    const Lock lock(*this, std::chrono::milliseconds::zero());
-    if (!lock.failure()) {
-      now = stored();
-      if (now.absent) replace(defaultLine() + "\r\n");
+  try {
+    Stored now = read();
+    const auto due = [&] { return !now.unreadable && (now.absent || hasPending()); };
+    if (!path_.empty() && due()) {
+      // Under the lock, on what the file holds then. A load never waits:
+      // while another window saves, it goes on with what it read, and a
+      // later load or save does the rest.
+      const Lock lock(*this, std::chrono::milliseconds::zero());
+      if (!lock.failure()) {
+        now = read();
+        std::string line = withPending(now.line);
+        if (due()) save(line);
+        return line;
+      }
     }
+    return withPending(now.line);
+  } catch (const std::exception&) {
+    return withPending(defaultLine());
   }
-  return withPending(now.line);
 }
 
 BestFile::Stored BestFile::stored() const {
@@ -151,6 +158,26 @@ BestFile::Stored BestFile::stored() const {
   if (error) return {false, defaultLine(), error};
   const std::string line = bytes.substr(0, bytes.find('\r'));
   return {false, line.empty() ? defaultLine() : line, {}};
+}
+
+BestFile::Stored BestFile::read() {
+  Stored now = stored();
+  unreadable_ = now.unreadable;
+  if (now.unreadable) return now;
+  if (now.absent) {
+    lastLine_.reset();
+  } else {
+    const std::string reset = defaultLine();
+    if (now.line == reset && lastLine_ && *lastLine_ != reset) {
+      std::fill(std::begin(pending_), std::end(pending_), std::nullopt);
+    }
+    lastLine_ = now.line;
+  }
+  for (int level = 1; level <= 3; ++level) {
+    std::optional<Record>& record = pending_[level - 1];
+    if (record && !beats(now.line, level, record->seconds)) record.reset();  // the file holds a faster time now
+  }
+  return now;
 }
 
 std::string BestFile::withPending(std::string line) const {
@@ -168,36 +195,79 @@ WriteResult BestFile::blocked(const Lock& lock, const Stored& now) const {
 }
 
 WriteResult BestFile::storeRecord(std::string& bestline, int level, int seconds, std::string_view utf8Name) {
-  const Lock lock(*this, lockWait_);
-  const Stored now = stored();  // the file is replaced in one step: sound without the lock too
-  for (int l = 1; l <= 3; ++l) {
-    std::optional<Record>& record = pending_[l - 1];
-    if (record && !beats(now.line, l, record->seconds)) record.reset();  // the file holds a faster time now
+  try {
+    const Lock lock(*this, lockWait_);
+    const Stored now = read();  // what the file holds, to show it also when the lock was not had
+    if (beats(withPending(now.line), level, seconds)) pending_[level - 1] = Record{seconds, nameField(utf8Name)};
+    bestline = withPending(now.line);
+    if (!hasPending()) return std::nullopt;  // another window stored a faster time
+    WriteResult result = blocked(lock, now);
+    if (!result) result = save(bestline);
+    return result;
+  } catch (const std::exception& error) {
+    return failure(error);
   }
-  if (beats(withPending(now.line), level, seconds)) pending_[level - 1] = Record{seconds, nameField(utf8Name)};
-  bestline = withPending(now.line);
-  if (std::none_of(std::begin(pending_), std::end(pending_), [](const auto& r) { return r.has_value(); })) {
-    return std::nullopt;  // another window stored a faster time
-  }
-  WriteResult result = blocked(lock, now);
-  if (!result) result = replace(bestline + "\r\n");
-  if (!result) std::fill(std::begin(pending_), std::end(pending_), std::nullopt);
-  return result;
 }
 
 WriteResult BestFile::reset(std::string& bestline) {
-  const Lock lock(*this, lockWait_);
-  const Stored now = stored();
-  // Without a place for the file, the records of this run are all there is.
-  WriteResult result = path_.empty() ? std::nullopt : blocked(lock, now);
-  if (!result && !path_.empty()) result = replace(defaultLine() + "\r\n");
-  if (result) {
-    bestline = withPending(now.line);
-    return result;
+  try {
+    const Lock lock(*this, lockWait_);
+    const Stored now = read();
+    // Without a place for the file, the records of this run are all there is.
+    WriteResult result = path_.empty() ? std::nullopt : blocked(lock, now);
+    if (!result && !path_.empty()) result = save(defaultLine());
+    if (result) {
+      bestline = withPending(now.line);
+      return result;
+    }
+    std::fill(std::begin(pending_), std::end(pending_), std::nullopt);
+    bestline = defaultLine();
+    return std::nullopt;
+  } catch (const std::exception& error) {
+    return failure(error);
   }
-  std::fill(std::begin(pending_), std::end(pending_), std::nullopt);
-  bestline = defaultLine();
-  return std::nullopt;
+}
+
+WriteResult BestFile::savePending() {
+  if (!hasPending()) return std::nullopt;
+  try {
+    const Lock lock(*this, lockWait_);
+    const Stored now = read();
+    if (!hasPending()) return std::nullopt;
+    WriteResult result = blocked(lock, now);
+    if (!result) result = save(withPending(now.line));
+    return result;
+  } catch (const std::exception& error) {
+    return failure(error);
+  }
+}
+
+std::vector<BestFile::Pending> BestFile::pending() const {
+  std::vector<Pending> records;
+  for (int level = 1; level <= 3; ++level) {
+    if (const std::optional<Record>& record = pending_[level - 1]) {
+      records.push_back({level, record->seconds, record->name});
+    }
+  }
+  return records;
+}
+
+bool BestFile::hasPending() const {
+  return std::any_of(std::begin(pending_), std::end(pending_), [](const auto& r) { return r.has_value(); });
+}
+
+WriteResult BestFile::unreadable() const {
+  if (!unreadable_) return std::nullopt;
+  return failure(path_, *unreadable_);
+}
+
+WriteResult BestFile::save(const std::string& line) {
+  WriteResult result = replace(line + "\r\n");
+  if (!result) {
+    std::fill(std::begin(pending_), std::end(pending_), std::nullopt);
+    lastLine_ = line;
+  }
+  return result;
 }
 
 // Called under the lock only, when no other save can be under way.
@@ -209,5 +279,7 @@ WriteResult BestFile::replace(std::string_view bytes) {
 WriteFailure BestFile::failure(const FilePath& name, const FileError& error) const {
   return WriteFailure{name.utf8() + ": " + error.reason};
 }
+
+WriteFailure BestFile::failure(const std::exception& error) const { return failure(path_, FileError{0, error.what()}); }
 
 }  // namespace klandor

@@ -6,25 +6,32 @@
 // memory (bestline) keeps the quotes, so its fields are read by position
 // from the opening quote at position 1.
 //
-// The file is never written in place (writeAtomically, atomic_file.h): it
-// holds either the old line or the new one whatever happens, and a link in
-// its place is written through.
+// The file is saved with writeAtomically (atomic_file.h): it holds either
+// the old line or the new one whatever happens, a link in its place is
+// written through, and the file system's rules are kept (a read-only file
+// is not written).
 //
 // Several windows of the game may share the file. Every write happens under
-// an exclusive lock (FileLock, file_lock.h) on a lock file beside it
-// (minebs.txt.lock, never removed), and a record is built on what the file
-// holds at that moment, so one window never undoes what another stored.
+// an exclusive lock (FileLock, file_lock.h) on a lock file beside it, or
+// beside the file a link in its place leads to (minebs.txt.lock, never
+// removed), and a record is built on what the file holds at that moment,
+// so one window never undoes what another stored.
 //
 // A record that could not be saved (a failed write, a lock held too long, a
 // file that exists but cannot be read) is kept pending for the rest of the
 // run: every read is the file as it is now with the pending records put in
-// wherever they still beat it, and the next save puts them in the file. A
-// file that exists but cannot be read is never replaced.
+// wherever they still beat it. Every load tries to save them (never waiting
+// for the lock), so does the next record, and the end of the run once
+// more. A file that exists but cannot be read is never replaced. When a
+// read finds the default line where this window last read another, a
+// Reset was made in another window: the pending records go with it.
 
 #include <chrono>
+#include <exception>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "records/platform_files.h"
 
@@ -86,7 +93,9 @@ class BestFile {
   // line up to the first CR; an empty one, or one that cannot be read,
   // counts as the default line and is left alone. A file that is absent (no
   // entry of exactly this name) is created with its folder and the default
-  // line, unless another window holds the lock: a load never waits.
+  // line with the pending records; a readable file that they still beat
+  // is saved with them. Neither happens while another window holds the
+  // lock: a load never waits.
   std::string load();
 
   // Under the lock: when seconds beats the line the file holds now (with
@@ -100,6 +109,25 @@ class BestFile {
   // what the file does.
   WriteResult reset(std::string& bestline);
 
+  // Saves the pending records under the lock, waiting for it as a record
+  // does: for the end of the run. Nothing when none waits.
+  WriteResult savePending();
+
+  // A record that waits to be saved, as the line holds it.
+  struct Pending {
+    int level = 0;
+    int seconds = 0;
+    std::string name;  // the name field: eight Latin-1 characters
+  };
+  // The records that wait, by level, each still faster than the file at
+  // the last read.
+  std::vector<Pending> pending() const;
+  bool hasPending() const;
+
+  // Why the file could not be read at the last read, named as a failed
+  // save is; nothing when it could, or when it was absent.
+  WriteResult unreadable() const;
+
  private:
   class Lock;
   struct Stored;
@@ -110,6 +138,11 @@ class BestFile {
 
   // What the file holds now, read afresh.
   Stored stored() const;
+  // A fresh read that brings the pending records up to it: those the file
+  // now beats go, and all of them when a Reset was made elsewhere.
+  Stored read();
+  // Saves the line and, once it is saved, drops the pending records.
+  WriteResult save(const std::string& line);
   // The line with each pending record put in where it still beats it.
   std::string withPending(std::string line) const;
   // Why the file cannot take a line now: the lock not had, or the file
@@ -117,11 +150,17 @@ class BestFile {
   WriteResult blocked(const Lock& lock, const Stored& now) const;
   WriteResult replace(std::string_view bytes);
   WriteFailure failure(const FilePath& name, const FileError& error) const;
+  // What an exception thrown by a save says, as a failed save.
+  WriteFailure failure(const std::exception& error) const;
 
   FilePath path_;
   PlatformFiles& files_;
   std::chrono::milliseconds lockWait_;
   std::optional<Record> pending_[3];  // by level
+  // The line of the last read of a present, readable file, or the last
+  // line saved; nothing while the file was absent.
+  std::optional<std::string> lastLine_;
+  FileOutcome unreadable_;  // of the last read
 };
 
 // The new line of a record: the 35 characters of bestline (a shorter line

@@ -13,18 +13,37 @@ constexpr std::chrono::milliseconds kLongestPause{16};
 
 }  // namespace
 
-FileLock::FileLock(FilePath name, std::chrono::milliseconds wait, PlatformFiles& files)
+FilePath lockFileOf(const FilePath& file, PlatformFiles& files) {
+  FilePath name = files.linkTarget(file).value_or(file);
+  return name += ".lock";
+}
+
+FileLock::FileLock(FilePath name, std::chrono::milliseconds wait, PlatformFiles& files, const FilePath& guarded)
     : files_(files), name_(std::move(name)) {
   files_.makeFolders(name_.folder());  // a folder still missing shows as the failure below
-  if ((failure_ = files_.openLock(name_, handle_))) return;
   const auto deadline = std::chrono::steady_clock::now() + wait;
-  std::chrono::milliseconds pause{1};
-  while ((failure_ = files_.tryLock(handle_))) {
-    const auto now = std::chrono::steady_clock::now();
-    if (!failure_->busy || now >= deadline) {
-      if (failure_->busy) failure_->reason = "in use by another window of the game";
-      files_.close(handle_);
+  for (int tries = 1;; ++tries) {
+    if ((failure_ = take(guarded, deadline))) return;
+    if (files_.names(name_, handle_)) return;
+    files_.close(handle_);
+    if (tries == 2) {
+      failure_ = FileError{0, "the lock file was replaced while it was taken"};
       return;
+    }
+  }
+}
+
+FileOutcome FileLock::take(const FilePath& guarded, std::chrono::steady_clock::time_point deadline) {
+  if (FileOutcome error = files_.openLock(name_, guarded, handle_)) return error;
+  std::chrono::milliseconds pause{1};
+  for (;;) {
+    FileOutcome error = files_.tryLock(handle_);
+    if (!error) return std::nullopt;
+    const auto now = std::chrono::steady_clock::now();
+    if (!error->busy || now >= deadline) {
+      if (error->busy) error->reason = "in use by another window of the game";
+      files_.close(handle_);
+      return error;
     }
     std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(pause, deadline - now));
     pause = std::min(pause * 2, kLongestPause);

@@ -26,4 +26,19 @@ std::string latin1Text(std::string_view utf8) {
   return out;
 }
 
+std::string utf8Text(std::string_view latin1) {
+  std::string out;
+  out.reserve(latin1.size() * 2);
+  for (const char byte : latin1) {
+    const auto c = static_cast<unsigned char>(byte);
+    if (c < 0x80) {
+      out.push_back(byte);
+    } else {
+      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+  return out;
+}
+
 }  // namespace klandor

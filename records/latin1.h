@@ -12,4 +12,7 @@ namespace klandor {
 // of a malformed sequence become "?".
 std::string latin1Text(std::string_view utf8);
 
+// The Latin-1 bytes as UTF-8 text, each byte the character of its number.
+std::string utf8Text(std::string_view latin1);
+
 }  // namespace klandor

@@ -27,6 +27,7 @@ struct FileError {
   std::string reason;    // the system's words for code, UTF-8
   bool busy = false;     // a lock that another holds
   bool missing = false;  // no such file or folder
+  bool denied = false;   // the file system's rules forbid it: permissions, an immutable or a sticky folder
 };
 using FileOutcome = std::optional<FileError>;  // empty when done
 
@@ -41,18 +42,28 @@ class PlatformFiles {
   // Up to limit bytes from the start of the file, fewer at its end.
   virtual FileOutcome read(FileHandle file, std::size_t limit, std::string& bytes);
 
-  // The lock file: opened for reading and writing, made (for the player
-  // only) when missing, never through a link.
-  virtual FileOutcome openLock(const FilePath& name, FileHandle& file);
+  // The lock file: opened for reading and writing, or for reading alone
+  // where the player may not write it (which is enough to lock it); never
+  // through a link, nothing but a regular file. When missing it is made
+  // with the owner (where the player may), group and read and write bits
+  // of like, the file it guards, so that whoever may write that file may
+  // take its lock; for the player only when like is empty or absent. On
+  // Windows a new file has its folder's permissions.
+  virtual FileOutcome openLock(const FilePath& name, const FilePath& like, FileHandle& file);
   // The exclusive lock on an open lock file, tried once; busy when another
   // holds it. Closing the file releases it.
   virtual FileOutcome tryLock(FileHandle file);
+  // Whether the name still names the open file, and not another made in
+  // its place since (or nothing, when it was removed).
+  virtual bool names(const FilePath& name, FileHandle file);
 
   // A new file for the player only, named prefix and six random letters or
   // digits; name is set to it.
   virtual FileOutcome createTemp(const FilePath& prefix, FileHandle& file, FilePath& name);
-  // Gives a new file the permission bits of an existing one, where the
-  // system keeps them in bits; nothing when that one does not exist.
+  // Gives a new file what an existing one has of its own beyond its bytes,
+  // as far as the player may: on POSIX its permission bits, its group and
+  // its owner; on Windows its attributes (hidden, system...) and its
+  // access list. Nothing when that one does not exist.
   virtual FileOutcome copyPermissions(const FilePath& from, FileHandle file);
   // All of the bytes.
   virtual FileOutcome write(FileHandle file, std::string_view bytes);
@@ -66,9 +77,24 @@ class PlatformFiles {
   // no such step or the replace made it already.
   virtual FileOutcome syncFolder(const FilePath& folder);
 
+  // Whether a save may put new bytes in the file's place, a link
+  // followed: nothing when no file is there, or for a regular file that
+  // its owner may write (no read-only file) and the player too; the
+  // refusal otherwise, a folder, a pipe, a device or a link that leads
+  // nowhere included. links is set to the file's number of names (0 when
+  // there is none).
+  virtual FileOutcome checkWritable(const FilePath& name, std::uint64_t& links);
+  // An existing regular file opened for writing from its start, a link
+  // followed, never made; anything else in its place is refused without
+  // waiting.
+  virtual FileOutcome openToWrite(const FilePath& name, FileHandle& file);
+  // Cuts the file, or lengthens it, to size bytes.
+  virtual FileOutcome resize(FileHandle file, std::uint64_t size);
+
   // A file that only ever grows: opened for writing at its end, following
   // a link, made for the player only when missing; anything but a regular
-  // file in its place is refused.
+  // file in its place is refused, and so is a file its owner may not write
+  // (a read-only file), also where the system would let the player write it.
   virtual FileOutcome openToAppend(const FilePath& name, FileHandle& file);
   // One whole row (or any bytes) at the end of a file opened to append, in
   // one write: other processes appending to the file never split it. When
@@ -87,7 +113,9 @@ class PlatformFiles {
   virtual bool exists(const FilePath& name);
   // Where a link in the name's place leads in the end, as a whole name
   // with every link along the way resolved; nothing when the name is no
-  // link, or a link that leads nowhere.
+  // link, or a link that leads nowhere. On Windows any link or junction on
+  // the way counts, and so does a link of the system under Wine, which
+  // shows no reparse point.
   virtual std::optional<FilePath> linkTarget(const FilePath& name);
   // Whether the entry is a regular file, not a link, owned by the player:
   // what a leftover of the game's own saves is.

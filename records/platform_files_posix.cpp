@@ -19,7 +19,8 @@ namespace klandor {
 namespace {
 
 FileError systemError(int code) {
-  return {code, std::generic_category().message(code), code == EWOULDBLOCK, code == ENOENT};
+  return {code, std::generic_category().message(code), code == EWOULDBLOCK, code == ENOENT,
+          code == EACCES || code == EPERM};
 }
 FileOutcome lastError() { return systemError(errno); }
 
@@ -31,6 +32,36 @@ FileOutcome opened(int descriptor, FileHandle& file) {
   return std::nullopt;
 }
 
+// The refusal of anything but a regular file.
+FileError notRegular(mode_t mode) { return S_ISDIR(mode) ? systemError(EISDIR) : FileError{EINVAL, "not a regular file"}; }
+
+// The open descriptor as a handle when it is a regular file; closed and
+// refused otherwise.
+FileOutcome regularFile(int descriptor, FileHandle& file) {
+  if (descriptor < 0) return lastError();
+  struct stat info {};
+  FileOutcome error;
+  if (::fstat(descriptor, &info) != 0) {
+    error = lastError();
+  } else if (!S_ISREG(info.st_mode)) {
+    error = notRegular(info.st_mode);
+  }
+  if (error) {
+    ::close(descriptor);
+    return error;
+  }
+  file = static_cast<FileHandle>(descriptor);
+  return std::nullopt;
+}
+
+// Gives the open file the owner and group of info where the player may
+// (the owner only as root, a group only one of the player's), or else the
+// group alone; failing that, neither.
+void takeOwnership(int descriptor, const struct stat& info) {
+  if (::fchown(descriptor, info.st_uid, info.st_gid) == 0) return;
+  if (::fchown(descriptor, static_cast<uid_t>(-1), info.st_gid) == 0) return;
+}
+
 }  // namespace
 
 const char kHomeVariable[] = "HOME";
@@ -39,20 +70,7 @@ const char kHomeVariable[] = "HOME";
 std::string FilePath::utf8() const { return native_; }
 
 FileOutcome PlatformFiles::openToRead(const FilePath& name, FileHandle& file) {
-  const int descriptor = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (descriptor < 0) return lastError();
-  struct stat info {};
-  if (::fstat(descriptor, &info) != 0) {
-    const int error = errno;
-    ::close(descriptor);
-    return systemError(error);
-  }
-  if (!S_ISREG(info.st_mode)) {
-    ::close(descriptor);
-    return S_ISDIR(info.st_mode) ? systemError(EISDIR) : FileError{EINVAL, "not a regular file"};
-  }
-  file = static_cast<FileHandle>(descriptor);
-  return std::nullopt;
+  return regularFile(::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY), file);
 }
 
 FileOutcome PlatformFiles::read(FileHandle file, std::size_t limit, std::string& bytes) {
@@ -69,8 +87,31 @@ FileOutcome PlatformFiles::read(FileHandle file, std::size_t limit, std::string&
   return std::nullopt;
 }
 
-FileOutcome PlatformFiles::openLock(const FilePath& name, FileHandle& file) {
-  return opened(::open(name.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0600), file);
+// Made with O_EXCL, so that only its maker gives it its owner, group and
+// bits, and then gets them exactly, whatever the umask. A lock file the
+// player may only read is opened for reading: flock takes that too.
+FileOutcome PlatformFiles::openLock(const FilePath& name, const FilePath& like, FileHandle& file) {
+  constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+  for (int tries = 0;; ++tries) {
+    int descriptor = ::open(name.c_str(), O_RDWR | kFlags);
+    if (descriptor < 0 && errno == ENOENT) {
+      struct stat guarded {};
+      const bool shaped = !like.empty() && ::stat(like.c_str(), &guarded) == 0 && S_ISREG(guarded.st_mode);
+      const mode_t bits = shaped ? (guarded.st_mode & 0666) | S_IRUSR : 0600;
+      descriptor = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | kFlags, bits);
+      if (descriptor < 0 && errno == EEXIST && tries < 3) continue;  // made by another meanwhile
+      if (descriptor >= 0 && shaped) {
+        takeOwnership(descriptor, guarded);
+        ::fchmod(descriptor, bits);
+      }
+    }
+    if (descriptor < 0 && (errno == EACCES || errno == EPERM)) {
+      const int refused = errno;
+      descriptor = ::open(name.c_str(), O_RDONLY | kFlags);
+      if (descriptor < 0) return systemError(refused);
+    }
+    return regularFile(descriptor, file);
+  }
 }
 
 FileOutcome PlatformFiles::tryLock(FileHandle file) {
@@ -80,6 +121,12 @@ FileOutcome PlatformFiles::tryLock(FileHandle file) {
   return std::nullopt;
 }
 
+bool PlatformFiles::names(const FilePath& name, FileHandle file) {
+  struct stat open {}, named {};
+  return ::fstat(fd(file), &open) == 0 && ::lstat(name.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
+         open.st_ino == named.st_ino;
+}
+
 FileOutcome PlatformFiles::createTemp(const FilePath& prefix, FileHandle& file, FilePath& name) {
   std::string pattern = prefix.native() + "XXXXXX";
   const FileOutcome error = opened(::mkostemp(pattern.data(), O_CLOEXEC), file);  // mode 0600
@@ -87,9 +134,12 @@ FileOutcome PlatformFiles::createTemp(const FilePath& prefix, FileHandle& file, 
   return error;
 }
 
+// The owner and group first: a change of owner may clear the set-id bits.
 FileOutcome PlatformFiles::copyPermissions(const FilePath& from, FileHandle file) {
-  struct stat info {};
+  struct stat info {}, own {};
   if (::stat(from.c_str(), &info) != 0) return errno == ENOENT ? std::nullopt : lastError();
+  if (::fstat(fd(file), &own) != 0) return lastError();
+  if (own.st_uid != info.st_uid || own.st_gid != info.st_gid) takeOwnership(fd(file), info);
   if (::fchmod(fd(file), info.st_mode & 07777) != 0) return lastError();
   return std::nullopt;
 }
@@ -132,20 +182,44 @@ FileOutcome PlatformFiles::syncFolder(const FilePath& folder) {
   return std::nullopt;
 }
 
+// The owner's write bit, then the player's own right (which, unlike the
+// bit, sees an immutable file and a file system mounted read-only).
+FileOutcome PlatformFiles::checkWritable(const FilePath& name, std::uint64_t& links) {
+  links = 0;
+  struct stat info {};
+  if (::stat(name.c_str(), &info) != 0) {
+    const int error = errno;
+    struct stat link {};
+    if (error == ENOENT && ::lstat(name.c_str(), &link) != 0) return std::nullopt;  // nothing there
+    return systemError(error);
+  }
+  if (!S_ISREG(info.st_mode)) return notRegular(info.st_mode);
+  links = info.st_nlink;
+  if ((info.st_mode & S_IWUSR) == 0) return systemError(EACCES);
+  if (::faccessat(AT_FDCWD, name.c_str(), W_OK, AT_EACCESS) != 0) return lastError();
+  return std::nullopt;
+}
+
+FileOutcome PlatformFiles::openToWrite(const FilePath& name, FileHandle& file) {
+  return regularFile(::open(name.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY), file);
+}
+
+FileOutcome PlatformFiles::resize(FileHandle file, std::uint64_t size) {
+  while (::ftruncate(fd(file), static_cast<off_t>(size)) != 0) {
+    if (errno != EINTR) return lastError();
+  }
+  return std::nullopt;
+}
+
 // O_APPEND puts every write at the end in one step, whoever else appends.
 FileOutcome PlatformFiles::openToAppend(const FilePath& name, FileHandle& file) {
   const int descriptor =
       ::open(name.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0600);
-  if (descriptor < 0) return lastError();
+  if (const FileOutcome error = regularFile(descriptor, file)) return error;
   struct stat info {};
-  int error = ::fstat(descriptor, &info) != 0 ? errno : 0;
-  if (error == 0 && !S_ISREG(info.st_mode)) error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
-  if (error != 0) {
-    ::close(descriptor);
-    return error == EINVAL ? FileError{EINVAL, "not a regular file"} : systemError(error);
-  }
-  file = static_cast<FileHandle>(descriptor);
-  return std::nullopt;
+  if (::fstat(descriptor, &info) == 0 && (info.st_mode & S_IWUSR) != 0) return std::nullopt;
+  ::close(descriptor);
+  return systemError(EACCES);
 }
 
 FileOutcome PlatformFiles::appendRow(FileHandle file, std::string_view row) {

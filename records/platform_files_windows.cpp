@@ -43,7 +43,8 @@ FileError systemError(DWORD code) {
   std::string reason = words.empty() ? "error " + std::to_string(code) : utf8(words);
   if (buffer != nullptr) ::LocalFree(buffer);
   return {static_cast<int>(code), std::move(reason), code == ERROR_LOCK_VIOLATION,
-          code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND};
+          code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND,
+          code == ERROR_ACCESS_DENIED || code == ERROR_PRIVILEGE_NOT_HELD};
 }
 FileOutcome lastError() { return systemError(::GetLastError()); }
 
@@ -53,6 +54,12 @@ FileOutcome opened(HANDLE handle, FileHandle& file) {
   if (handle == INVALID_HANDLE_VALUE) return lastError();
   file = static_cast<FileHandle>(reinterpret_cast<std::intptr_t>(handle));
   return std::nullopt;
+}
+
+// The file's identity and kind, through an open handle.
+bool fileInfo(HANDLE handle, BY_HANDLE_FILE_INFORMATION& info) {
+  info = {};
+  return ::GetFileInformationByHandle(handle, &info) != 0;
 }
 
 // Codes that not every set of headers names.
@@ -113,14 +120,28 @@ FileOutcome PlatformFiles::read(FileHandle file, std::size_t limit, std::string&
 }
 
 // A link in the lock file's place is opened as itself, never followed, and
-// refused.
-FileOutcome PlatformFiles::openLock(const FilePath& name, FileHandle& file) {
-  const HANDLE handle = ::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr, OPEN_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+// refused. A lock file the player may only read is opened for reading,
+// which LockFileEx takes too. A new one has its folder's permissions, as
+// the file it guards had when the game made it.
+FileOutcome PlatformFiles::openLock(const FilePath& name, const FilePath&, FileHandle& file) {
+  constexpr DWORD kFlags = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT;
+  HANDLE handle = ::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr, OPEN_ALWAYS, kFlags,
+                                nullptr);
+  if (handle == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_ACCESS_DENIED) {
+    handle = ::CreateFileW(name.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, kFlags, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return systemError(ERROR_ACCESS_DENIED);
+  }
   if (handle == INVALID_HANDLE_VALUE) return lastError();
   BY_HANDLE_FILE_INFORMATION info{};
-  if (!::GetFileInformationByHandle(handle, &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-    const DWORD error = (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? kStoppedAtLink : ::GetLastError();
+  DWORD error = 0;
+  if (!fileInfo(handle, info)) {
+    error = ::GetLastError();
+  } else if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+    error = kStoppedAtLink;
+  } else if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || ::GetFileType(handle) != FILE_TYPE_DISK) {
+    error = kNotForFolders;
+  }
+  if (error != 0) {
     ::CloseHandle(handle);
     return systemError(error);
   }
@@ -136,6 +157,19 @@ FileOutcome PlatformFiles::tryLock(FileHandle file) {
   return std::nullopt;
 }
 
+// The same file: the same volume and the same index on it.
+bool PlatformFiles::names(const FilePath& name, FileHandle file) {
+  const HANDLE named = ::CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
+                                     FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (named == INVALID_HANDLE_VALUE) return false;
+  BY_HANDLE_FILE_INFORMATION open{}, found{};
+  const bool same = fileInfo(handleOf(file), open) && fileInfo(named, found) &&
+                    open.dwVolumeSerialNumber == found.dwVolumeSerialNumber &&
+                    open.nFileIndexHigh == found.nFileIndexHigh && open.nFileIndexLow == found.nFileIndexLow;
+  ::CloseHandle(named);
+  return same;
+}
+
 FileOutcome PlatformFiles::createTemp(const FilePath& prefix, FileHandle& file, FilePath& name) {
   static constexpr char kLetters[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
   static std::mt19937 random{std::random_device{}() ^ ::GetCurrentProcessId() ^ ::GetTickCount()};
@@ -143,7 +177,7 @@ FileOutcome PlatformFiles::createTemp(const FilePath& prefix, FileHandle& file, 
   for (int attempt = 0;; ++attempt) {
     FilePath::String candidate = prefix.native();
     for (int i = 0; i < 6; ++i) candidate += static_cast<wchar_t>(kLetters[letter(random)]);
-    const HANDLE handle = ::CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    const HANDLE handle = ::CreateFileW(candidate.c_str(), GENERIC_WRITE | WRITE_DAC, 0, nullptr, CREATE_NEW,
                                         FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_FILE_EXISTS && attempt < 100) continue;
     const FileOutcome error = opened(handle, file);
@@ -152,9 +186,41 @@ FileOutcome PlatformFiles::createTemp(const FilePath& prefix, FileHandle& file, 
   }
 }
 
-// Windows keeps permissions in access lists, not bits: the new file has
-// those of its folder, as the file itself had when the game made it.
-FileOutcome PlatformFiles::copyPermissions(const FilePath&, FileHandle) { return std::nullopt; }
+// The attributes a player sets (hidden, system, archive, not indexed) and
+// the access list, its entries of its own and whether it takes those of
+// its folder; the owner stays the player's. The replacement keeps them
+// whether it is moved in by ReplaceFileW, which keeps them too, or by
+// MoveFileExW, which does not.
+FileOutcome PlatformFiles::copyPermissions(const FilePath& from, FileHandle file) {
+  constexpr DWORD kKept =
+      FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!::GetFileAttributesExW(from.c_str(), GetFileExInfoStandard, &data)) {
+    const DWORD error = ::GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? std::nullopt : FileOutcome(systemError(error));
+  }
+  FILE_BASIC_INFO basic{};
+  if (!::GetFileInformationByHandleEx(handleOf(file), FileBasicInfo, &basic, sizeof basic)) return lastError();
+  basic.FileAttributes = (basic.FileAttributes & ~kKept) | (data.dwFileAttributes & kKept);
+  if (basic.FileAttributes == 0) basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+  if (!::SetFileInformationByHandle(handleOf(file), FileBasicInfo, &basic, sizeof basic)) return lastError();
+
+  PACL list = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  DWORD error = ::GetNamedSecurityInfoW(from.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                                        &list, nullptr, &descriptor);
+  if (error == ERROR_ACCESS_DENIED) return std::nullopt;  // a list the player may not read stays the folder's
+  if (error != ERROR_SUCCESS) return systemError(error);
+  SECURITY_DESCRIPTOR_CONTROL control = 0;
+  DWORD revision = 0;
+  ::GetSecurityDescriptorControl(descriptor, &control, &revision);
+  const SECURITY_INFORMATION which = DACL_SECURITY_INFORMATION | ((control & SE_DACL_PROTECTED)
+                                                                      ? PROTECTED_DACL_SECURITY_INFORMATION
+                                                                      : UNPROTECTED_DACL_SECURITY_INFORMATION);
+  error = ::SetSecurityInfo(handleOf(file), SE_FILE_OBJECT, which, nullptr, nullptr, list, nullptr);
+  ::LocalFree(descriptor);
+  return error == ERROR_SUCCESS ? std::nullopt : FileOutcome(systemError(error));
+}
 
 FileOutcome PlatformFiles::write(FileHandle file, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -176,21 +242,86 @@ FileOutcome PlatformFiles::close(FileHandle file) {
   return std::nullopt;
 }
 
+// ReplaceFileW puts the new file in the old one's place keeping the old
+// one's attributes, access list, streams and times of creation; where
+// there is no old file, MoveFileExW moves it there. Either fails, leaving
+// both files as they were, while another process holds the old one open
+// without sharing its deletion.
 FileOutcome PlatformFiles::replace(const FilePath& from, const FilePath& to) {
   for (int attempt = 1;; ++attempt) {
-    if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DWORD error = 0;
+    if (::ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
       return std::nullopt;
     }
-    const DWORD error = ::GetLastError();
-    if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) || attempt == kMoveTries) {
-      return systemError(error);
+    error = ::GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND) {  // no old file
+      if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return std::nullopt;
+      }
+      error = ::GetLastError();
     }
+    const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
+                      error == ERROR_UNABLE_TO_REMOVE_REPLACED || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT;
+    if (!held || attempt == kMoveTries) return systemError(error);
     ::Sleep(kMovePauseMs);
   }
 }
 
-// MOVEFILE_WRITE_THROUGH returns only once the move is on the disk.
+// The file system writes its own records of a replace in order.
 FileOutcome PlatformFiles::syncFolder(const FilePath&) { return std::nullopt; }
+
+// The read-only attribute first, which an administrator and Wine's root
+// would otherwise write through, then the access list, by opening the file
+// to write without writing.
+FileOutcome PlatformFiles::checkWritable(const FilePath& name, std::uint64_t& links) {
+  links = 0;
+  const HANDLE handle = ::CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD error = ::GetLastError();
+    const DWORD attributes = ::GetFileAttributesW(name.c_str());  // not followed: a link that leads nowhere
+    if ((error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) && attributes == INVALID_FILE_ATTRIBUTES) {
+      return std::nullopt;
+    }
+    return systemError(error);
+  }
+  BY_HANDLE_FILE_INFORMATION info{};
+  const bool known = fileInfo(handle, info);
+  const DWORD error = known ? 0 : ::GetLastError();
+  const bool disk = ::GetFileType(handle) == FILE_TYPE_DISK;
+  ::CloseHandle(handle);
+  if (!known) return systemError(error);
+  if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !disk) return systemError(kNotForFolders);
+  links = info.nNumberOfLinks;
+  if (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) return systemError(ERROR_ACCESS_DENIED);
+  const HANDLE writable = ::CreateFileW(name.c_str(), FILE_WRITE_DATA, kShareAll, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (writable == INVALID_HANDLE_VALUE) {
+    const DWORD refused = ::GetLastError();
+    if (refused != ERROR_SHARING_VIOLATION) return systemError(refused);  // held by another: the save tries
+  } else {
+    ::CloseHandle(writable);
+  }
+  return std::nullopt;
+}
+
+FileOutcome PlatformFiles::openToWrite(const FilePath& name, FileHandle& file) {
+  const HANDLE handle = ::CreateFileW(name.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return lastError();
+  if (::GetFileType(handle) != FILE_TYPE_DISK) {
+    ::CloseHandle(handle);
+    return FileError{ERROR_INVALID_FUNCTION, "not a regular file"};
+  }
+  return opened(handle, file);
+}
+
+FileOutcome PlatformFiles::resize(FileHandle file, std::uint64_t size) {
+  FILE_END_OF_FILE_INFO end{};
+  end.EndOfFile.QuadPart = static_cast<LONGLONG>(size);
+  if (!::SetFileInformationByHandle(handleOf(file), FileEndOfFileInfo, &end, sizeof end)) return lastError();
+  return std::nullopt;
+}
 
 // Written at the end of the file in each write (see appendRow), and able
 // to cut a row short off again. A new file has the permissions of its
@@ -207,6 +338,11 @@ FileOutcome PlatformFiles::openToAppend(const FilePath& name, FileHandle& file) 
   if (::GetFileType(handle) != FILE_TYPE_DISK) {
     ::CloseHandle(handle);
     return FileError{ERROR_INVALID_FUNCTION, "not a regular file"};
+  }
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (fileInfo(handle, info) && (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY)) {
+    ::CloseHandle(handle);
+    return systemError(ERROR_ACCESS_DENIED);
   }
   return opened(handle, file);
 }
@@ -263,12 +399,13 @@ bool PlatformFiles::exists(const FilePath& name) {
   return ::GetFileAttributesW(name.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// A link is a reparse point; the name the system finally opens through it
-// is where it leads. The system gives that name as one to take as it is
-// ("\\?\C:\..."), shown here in the usual way.
+// The name the system finally opens through the name is where it leads:
+// through a link or a junction, which are reparse points, and under Wine
+// through a link of the system beneath, which shows none. The system gives
+// that name as one to take as it is ("\\?\C:\..."), shown here in the usual
+// way; it is the name's own full name, but for the letter case, when
+// nothing on the way leads elsewhere.
 std::optional<FilePath> PlatformFiles::linkTarget(const FilePath& name) {
-  const DWORD attributes = ::GetFileAttributesW(name.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return std::nullopt;
   const HANDLE handle = ::CreateFileW(name.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
                                       FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
@@ -285,6 +422,12 @@ std::optional<FilePath> PlatformFiles::linkTarget(const FilePath& name) {
     target.replace(0, 8, L"\\\\");
   } else if (target.starts_with(L"\\\\?\\") && target.size() >= 6 && target[5] == L':') {
     target.erase(0, 4);
+  }
+  std::wstring full(::GetFullPathNameW(name.c_str(), 0, nullptr, nullptr), L'\0');
+  full.resize(::GetFullPathNameW(name.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
+  if (::CompareStringOrdinal(full.c_str(), static_cast<int>(full.size()), target.c_str(),
+                             static_cast<int>(target.size()), TRUE) == CSTR_EQUAL) {
+    return std::nullopt;
   }
   return FilePath(std::move(target));
 }

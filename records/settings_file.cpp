@@ -28,9 +28,7 @@ Settings SettingsFile::load() const { return parseSettings(readText(files_, path
 
 FileOutcome SettingsFile::save(const Settings& settings) {
   if (path_.empty()) return FileError{0, "no folder for the settings"};
-  FilePath lockName = path_;
-  lockName += FilePath(".lock");
-  const FileLock lock(lockName, lockWait_, files_);
+  const FileLock lock(lockFileOf(path_, files_), lockWait_, files_, path_);
   if (!lock.held()) return lock.failure();
   return writeAtomically(path_, formatSettings(settings, readText(files_, path_)), files_);
 }

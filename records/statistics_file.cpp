@@ -33,7 +33,7 @@ StatisticsFile::StatisticsFile(const BestFile& best, PlatformFiles& files, std::
 FileOutcome StatisticsFile::append(const GameRow& row) {
   kept_.push_back(row);
   if (path_.empty()) return FileError{0, "no folder for the statistics"};
-  const FileLock lock(best_.lockPath(), lockWait_, files_);
+  const FileLock lock(best_.lockPath(), lockWait_, files_, best_.path());
   if (!lock.held()) return lock.failure();
   std::string text;
   if (FileOutcome error = readAll(files_, path_, text)) return error;
@@ -60,7 +60,7 @@ std::vector<GameRow> StatisticsFile::read() const {
 FileOutcome StatisticsFile::reset(const LocalDateTime& now) {
   kept_.clear();
   if (path_.empty()) return {};
-  const FileLock lock(best_.lockPath(), lockWait_, files_);
+  const FileLock lock(best_.lockPath(), lockWait_, files_, best_.path());
   if (!lock.held()) return lock.failure();
   if (!files_.exists(path_)) return {};
   for (int n = 1; n < 1000; ++n) {

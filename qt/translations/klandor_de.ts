@@ -337,6 +337,22 @@ They last until the game is closed.</source>
 
 Sie gelten, bis das Spiel beendet wird.</translation>
     </message>
+    <message>
+        <source>The best times could not be read, so no new record can be set until they can.
+
+%1</source>
+        <translation>Die Bestzeiten konnten nicht gelesen werden; bis das wieder möglich ist, kann kein neuer Rekord aufgestellt werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>These best times could not be saved and are lost when the game closes:
+
+%1</source>
+        <translation>Diese Bestzeiten konnten nicht gespeichert werden und gehen verloren, wenn das Spiel beendet wird:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>

@@ -337,6 +337,22 @@ They last until the game is closed.</source>
 
 Se mantienen hasta que se cierre el juego.</translation>
     </message>
+    <message>
+        <source>The best times could not be read, so no new record can be set until they can.
+
+%1</source>
+        <translation>No se han podido leer los mejores tiempos, así que no se puede establecer ningún récord nuevo hasta que se puedan leer.
+
+%1</translation>
+    </message>
+    <message>
+        <source>These best times could not be saved and are lost when the game closes:
+
+%1</source>
+        <translation>No se han podido guardar estos mejores tiempos y se perderán al cerrar el juego:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>

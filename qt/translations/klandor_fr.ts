@@ -337,6 +337,22 @@ They last until the game is closed.</source>
 
 Elles restent valables jusqu’à la fermeture du jeu.</translation>
     </message>
+    <message>
+        <source>The best times could not be read, so no new record can be set until they can.
+
+%1</source>
+        <translation>Les meilleurs temps n&apos;ont pas pu être lus&#xa0;: aucun nouveau record ne peut être établi tant qu&apos;ils ne peuvent pas l&apos;être.
+
+%1</translation>
+    </message>
+    <message>
+        <source>These best times could not be saved and are lost when the game closes:
+
+%1</source>
+        <translation>Ces meilleurs temps n&apos;ont pas pu être enregistrés et seront perdus à la fermeture du jeu&#xa0;:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>

@@ -337,6 +337,22 @@ They last until the game is closed.</source>
 
 Restano valide fino alla chiusura del gioco.</translation>
     </message>
+    <message>
+        <source>The best times could not be read, so no new record can be set until they can.
+
+%1</source>
+        <translation>Non è stato possibile leggere i migliori tempi, quindi non si può stabilire nessun nuovo record finché non sarà possibile.
+
+%1</translation>
+    </message>
+    <message>
+        <source>These best times could not be saved and are lost when the game closes:
+
+%1</source>
+        <translation>Non è stato possibile salvare questi migliori tempi, che andranno persi alla chiusura del gioco:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>

@@ -337,6 +337,22 @@ They last until the game is closed.</source>
 
 Ze gelden tot het spel wordt gesloten.</translation>
     </message>
+    <message>
+        <source>The best times could not be read, so no new record can be set until they can.
+
+%1</source>
+        <translation>De beste tijden konden niet worden gelezen, dus er kan geen nieuw record worden gevestigd tot dat weer lukt.
+
+%1</translation>
+    </message>
+    <message>
+        <source>These best times could not be saved and are lost when the game closes:
+
+%1</source>
+        <translation>Deze beste tijden konden niet worden opgeslagen en gaan verloren wanneer het spel wordt afgesloten:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>

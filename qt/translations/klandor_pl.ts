@@ -339,6 +339,22 @@ They last until the game is closed.</source>
 
 Obowiązują do zamknięcia gry.</translation>
     </message>
+    <message>
+        <source>The best times could not be read, so no new record can be set until they can.
+
+%1</source>
+        <translation>Nie udało się odczytać najlepszych czasów, więc do czasu, aż będzie to możliwe, nie można ustanowić nowego rekordu.
+
+%1</translation>
+    </message>
+    <message>
+        <source>These best times could not be saved and are lost when the game closes:
+
+%1</source>
+        <translation>Nie udało się zapisać tych najlepszych czasów; zostaną utracone po zamknięciu gry:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>

@@ -337,6 +337,22 @@ They last until the game is closed.</source>
 
 Elas valem até o jogo ser fechado.</translation>
     </message>
+    <message>
+        <source>The best times could not be read, so no new record can be set until they can.
+
+%1</source>
+        <translation>Não foi possível ler os melhores tempos, então nenhum novo recorde pode ser registrado até que seja possível.
+
+%1</translation>
+    </message>
+    <message>
+        <source>These best times could not be saved and are lost when the game closes:
+
+%1</source>
+        <translation>Não foi possível salvar estes melhores tempos, que serão perdidos quando o jogo for fechado:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>klandor::Form2</name>

@@ -26,12 +26,15 @@
 #include <optional>
 #include <random>
 
+#include "failing_files.h"
 #include "test_files.h"
 
 namespace klandor {
 namespace {
 
 using test::entries;
+using test::FailingFiles;
+using test::Step;
 using test::fsPath;
 using test::kDefaultFile;
 using test::readBytes;
@@ -113,7 +116,7 @@ LockHolder::LockHolder(const FilePath& lock) {
   if (pid_ == 0) {
     FileHandle file{};
     char c = 1;
-    if (platformFiles().openLock(lock, file) || platformFiles().tryLock(file) || ::write(ready[1], &c, 1) != 1) {
+    if (platformFiles().openLock(lock, {}, file) || platformFiles().tryLock(file) || ::write(ready[1], &c, 1) != 1) {
       ::_exit(1);
     }
     ::close(release[1]);
@@ -333,57 +336,6 @@ TEST_F(BestFileTest, ASaveRemovesWhatInterruptedSavesLeftAndNothingElse) {
   EXPECT_EQ(readBytes(dir / "minebs.txt.backup"), "x");
 }
 
-// File operations whose step failAt fails with error until failAt is
-// None again; a write after half of its bytes, as a full disk does.
-enum class Step { None, OpenToRead, Read, OpenLock, Lock, Create, Permissions, Write, Sync, Close, Replace, SyncFolder };
-
-class FailingFiles : public PlatformFiles {
- public:
-  FailingFiles(Step failAt, int error) : failAt(failAt), error_(error) {}
-
-  FileOutcome openToRead(const FilePath& name, FileHandle& file) override {
-    return failAt == Step::OpenToRead ? error() : PlatformFiles::openToRead(name, file);
-  }
-  FileOutcome read(FileHandle file, std::size_t limit, std::string& bytes) override {
-    return failAt == Step::Read ? error() : PlatformFiles::read(file, limit, bytes);
-  }
-  FileOutcome openLock(const FilePath& name, FileHandle& file) override {
-    return failAt == Step::OpenLock ? error() : PlatformFiles::openLock(name, file);
-  }
-  FileOutcome tryLock(FileHandle file) override {
-    return failAt == Step::Lock ? error() : PlatformFiles::tryLock(file);
-  }
-  FileOutcome createTemp(const FilePath& prefix, FileHandle& file, FilePath& name) override {
-    return failAt == Step::Create ? error() : PlatformFiles::createTemp(prefix, file, name);
-  }
-  FileOutcome copyPermissions(const FilePath& from, FileHandle file) override {
-    return failAt == Step::Permissions ? error() : PlatformFiles::copyPermissions(from, file);
-  }
-  FileOutcome write(FileHandle file, std::string_view bytes) override {
-    if (failAt != Step::Write) return PlatformFiles::write(file, bytes);
-    PlatformFiles::write(file, bytes.substr(0, bytes.size() / 2));
-    return error();
-  }
-  FileOutcome sync(FileHandle file) override { return failAt == Step::Sync ? error() : PlatformFiles::sync(file); }
-  FileOutcome close(FileHandle file) override {
-    const FileOutcome closed = PlatformFiles::close(file);
-    return failAt == Step::Close ? error() : closed;
-  }
-  FileOutcome replace(const FilePath& from, const FilePath& to) override {
-    return failAt == Step::Replace ? error() : PlatformFiles::replace(from, to);
-  }
-  FileOutcome syncFolder(const FilePath& folder) override {
-    return failAt == Step::SyncFolder ? error() : PlatformFiles::syncFolder(folder);
-  }
-
-  Step failAt;
-
- private:
-  FileOutcome error() const { return FileError{error_, std::generic_category().message(error_)}; }
-
-  int error_;
-};
-
 TEST(BestTimesPath, FollowsTheXdgRuleAndWantsAnAbsoluteHome) {
   using Variables = std::map<std::string, std::string>;
   const auto pathFor = [](const Variables& variables) {
@@ -438,8 +390,9 @@ class CountingFiles : public PlatformFiles {
 };
 
 std::string stepName(const testing::TestParamInfo<Step>& info) {
-  static const char* const kNames[] = {"None",  "OpenToRead", "Read", "OpenLock", "Lock",    "Create",
-                                       "Permissions", "Write", "Sync", "Close",    "Replace", "SyncFolder"};
+  static const char* const kNames[] = {"None",  "OpenToRead", "Read",    "OpenLock",   "Lock",
+                                       "Create", "Permissions", "Write",   "Sync",       "Close",
+                                       "Replace", "SyncFolder", "OpenToWrite", "Resize"};
   return kNames[static_cast<int>(info.param)];
 }
 
@@ -477,8 +430,22 @@ TEST_P(FailedWrite, LeavesTheOldFileWholeAndKeepsTheRecordInMemory) {
 
 INSTANTIATE_TEST_SUITE_P(AtEachStep, FailedWrite,
                          testing::Values(Step::OpenLock, Step::Lock, Step::Create, Step::Permissions, Step::Write,
-                                         Step::Sync, Step::Close, Step::Replace, Step::SyncFolder),
+                                         Step::Sync, Step::Close, Step::Replace),
                          stepName);
+
+// Once the new file is in place the record is saved, whether or not its
+// folder can then be synced (a folder the player may write and search but
+// not read, for one).
+TEST(FailedWrite, AFolderThatCannotBeSyncedAfterwardsIsNoFailedSave) {
+  TempDir dir;
+  const auto path = dir / "minebs.txt";
+  FailingFiles files(Step::SyncFolder, EACCES);
+  BestFile file(path, files);
+  std::string line = file.load();
+  EXPECT_FALSE(file.storeRecord(line, 1, 5, "Ann"));
+  EXPECT_FALSE(file.hasPending());
+  EXPECT_EQ(readBytes(path), fileLine(line));
+}
 
 // A record that waits is put in only where it still beats the file, which
 // another window may have bettered meanwhile.
@@ -531,6 +498,78 @@ TEST(PendingRecord, AResetDropsThemAndAFailedResetIsNotTriedAgain) {
   EXPECT_EQ(readBytes(path), kDefaultFile);
 }
 
+// A record that could not be saved waits for the next load that gets the
+// lock at once (a load never waits for it), goes into a file a load makes,
+// and is tried once more at the end of the run, which waits for the lock as
+// a record does.
+TEST_F(BestFileTest, EveryLoadAndTheEndOfTheRunSaveTheRecordsThatWait) {
+  CountingFiles files;
+  BestFile patient(path, files, std::chrono::milliseconds(30));
+  std::string line = patient.load();
+  std::optional<LockHolder> holder(std::in_place, patient.lockPath());
+  ASSERT_TRUE(patient.storeRecord(line, 2, 30, "Ann"));
+  files.tries = 0;
+  EXPECT_EQ(patient.load(), line);
+  EXPECT_EQ(files.tries, 1);
+  EXPECT_EQ(readBytes(path), kDefaultFile);
+  holder.reset();
+  EXPECT_EQ(patient.load(), line);
+  EXPECT_FALSE(patient.hasPending());
+  EXPECT_EQ(readBytes(path), fileLine(line));
+
+  holder.emplace(patient.lockPath());
+  ASSERT_TRUE(patient.storeRecord(line, 3, 40, "Bo"));
+  std::filesystem::remove(path);
+  files.tries = 0;
+  const WriteResult result = patient.savePending();
+  ASSERT_TRUE(result);
+  EXPECT_GT(files.tries, 1);
+  ASSERT_EQ(patient.pending().size(), 1u);
+  EXPECT_EQ(patient.pending()[0].name, "Bo      ");
+  holder.reset();
+  EXPECT_FALSE(patient.savePending());
+  EXPECT_EQ(readBytes(path), fileLine("\"999999 40MrNobodyMrNobodyBo      \""));
+  files.tries = 0;
+  EXPECT_FALSE(patient.savePending());  // nothing waits: the lock is not even tried
+  EXPECT_EQ(files.tries, 0);
+
+  // A load that makes the file puts in what waits.
+  FailingFiles failing(Step::Replace, EIO);
+  BestFile other(dir / "other" / "minebs.txt", failing);
+  line = other.load();
+  ASSERT_TRUE(other.storeRecord(line, 1, 9, "Cy"));
+  failing.failAt = Step::None;
+  EXPECT_EQ(other.load(), line);
+  EXPECT_EQ(readBytes(other.path()), fileLine(line));
+}
+
+// A Reset in another window, found as the default line where this window
+// last read another, takes this window's records that wait along; a file
+// that another window's load makes where there was none is no Reset.
+TEST(PendingRecord, AResetInAnotherWindowDropsThem) {
+  TempDir dir;
+  const auto path = dir / "minebs.txt";
+  writeBytes(path, fileLine("\" 10 20 30aaaaaaaabbbbbbbbcccccccc\""));
+  FailingFiles files(Step::Replace, EIO);
+  BestFile mine(path, files), other(path);
+  std::string line = mine.load(), otherLine = other.load();
+  ASSERT_TRUE(mine.storeRecord(line, 1, 5, "Me"));
+  EXPECT_FALSE(other.reset(otherLine));
+  files.failAt = Step::None;
+  EXPECT_EQ(mine.load(), defaultLine());
+  EXPECT_FALSE(mine.hasPending());
+  EXPECT_EQ(readBytes(path), kDefaultFile);
+
+  std::filesystem::remove(path);
+  files.failAt = Step::Replace;
+  line = mine.load();
+  ASSERT_TRUE(mine.storeRecord(line, 2, 7, "Me"));
+  EXPECT_EQ(other.load(), defaultLine());  // makes the file
+  files.failAt = Step::None;
+  EXPECT_EQ(mine.load(), line);
+  EXPECT_EQ(readBytes(path), fileLine(line));
+}
+
 // A file that exists but cannot be read is not the default line: it is
 // never replaced, and the record waits until it can be read again.
 TEST(UnreadableFile, IsNeverReplacedAndTheRecordWaitsForIt) {
@@ -569,11 +608,31 @@ TEST_F(BestFileTest, ALinkIsWrittenThroughWithThePermissionBitsKept) {
   EXPECT_TRUE(std::filesystem::is_symlink(path));
   EXPECT_EQ(readBytes(dir / "real" / "best.txt"), fileLine(bestline));
   EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0644));
-  EXPECT_EQ(entries(dir / "real"), std::vector<std::string>{"best.txt"});
+  EXPECT_EQ(entries(dir / "real"), (std::vector<std::string>{"best.txt", "best.txt.lock"}));  // locked beside it
+  EXPECT_EQ(entries(dir.path()), (std::vector<std::string>{"minebs.txt", "real"}));
 
   BestFile fresh(dir / "new" / "minebs.txt");  // a new file is the player's only
   fresh.load();
   EXPECT_EQ(std::filesystem::status(fsPath(fresh.path())).permissions(), std::filesystem::perms(0600));
+}
+
+// Two data folders whose files are links to one file: both lock beside it,
+// so that neither can save while the other does.
+TEST(SharedFile, NamesLinkedToOneFileTakeOneLock) {
+  TempDir dir;
+  for (const char* folder : {"shared", "a", "b"}) std::filesystem::create_directory(dir / folder);
+  writeBytes(dir / "shared" / "best.txt", kDefaultFile);
+  std::filesystem::create_symlink("../shared/best.txt", dir / "a" / "minebs.txt");
+  std::filesystem::create_symlink(dir / "shared" / "best.txt", dir / "b" / "minebs.txt");
+  BestFile a(dir / "a" / "minebs.txt"), b(dir / "b" / "minebs.txt", platformFiles(), std::chrono::milliseconds(20));
+  EXPECT_EQ(a.lockPath(), FilePath(std::filesystem::canonical(dir / "shared") / "best.txt.lock"));
+  EXPECT_EQ(b.lockPath(), a.lockPath());
+  const LockHolder holder(a.lockPath());
+  std::string line = b.load();
+  const WriteResult result = b.storeRecord(line, 1, 5, "Bo");
+  ASSERT_TRUE(result);
+  EXPECT_NE(result->message.find("in use by another window"), std::string::npos) << result->message;
+  EXPECT_EQ(readBytes(dir / "shared" / "best.txt"), kDefaultFile);
 }
 
 TEST_F(BestFileTest, ALinkInTheLockFilesPlaceFailsTheSaveAndMakesNothing) {

@@ -8,7 +8,7 @@
 int main(int argc, char* argv[]) {
   if (argc != 2) return 2;
   klandor::FileHandle file{};
-  if (klandor::platformFiles().openLock(argv[1], file) || klandor::platformFiles().tryLock(file)) return 1;
+  if (klandor::platformFiles().openLock(argv[1], {}, file) || klandor::platformFiles().tryLock(file)) return 1;
   std::fputs("1", stdout);
   std::fflush(stdout);
   while (std::getchar() != EOF) {

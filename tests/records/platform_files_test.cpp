@@ -2,7 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#else
 #include <sys/resource.h>
 
 #include <cerrno>
@@ -39,11 +47,25 @@ TEST(AppendRow, MakesTheFileForThePlayerAndPutsEachWholeRowAtItsEnd) {
   EXPECT_EQ(readBytes(name), "1,Beginner\r\n2,Expert\r\n3,Custom\r\n");
 }
 
-TEST(AppendRow, AnythingButAFileInItsPlaceIsRefused) {
+// A read-only file too, which the system lets an administrator write.
+TEST(AppendRow, AnythingButAFileItsOwnerMayWriteIsRefused) {
   TempDir dir;
   std::filesystem::create_directory(dir / "statistics.csv");
   FileHandle file{};
   EXPECT_TRUE(platformFiles().openToAppend(dir / "statistics.csv", file));
+
+  writeBytes(dir / "kept.csv", "1,Beginner\r\n");
+#ifdef _WIN32
+  ::SetFileAttributesW((dir / "kept.csv").c_str(), FILE_ATTRIBUTE_READONLY);
+#else
+  std::filesystem::permissions(dir / "kept.csv", std::filesystem::perms(0444));
+#endif
+  const FileOutcome refused = platformFiles().openToAppend(dir / "kept.csv", file);
+  ASSERT_TRUE(refused);
+  EXPECT_TRUE(refused->denied);
+#ifdef _WIN32
+  ::SetFileAttributesW((dir / "kept.csv").c_str(), FILE_ATTRIBUTE_NORMAL);
+#endif
 }
 
 #ifndef _WIN32

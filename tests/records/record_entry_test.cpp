@@ -3,6 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
+#include "failing_files.h"
 #include "mock_prompts.h"
 #include "test_files.h"
 #include "tests/core/game_fixture.h"
@@ -10,9 +14,11 @@
 namespace klandor {
 namespace {
 
+using test::FailingFiles;
 using test::kDefaultFile;
 using test::MockPrompts;
 using test::readBytes;
+using test::Step;
 using test::TempDir;
 using test::writeBytes;
 using testing::_;
@@ -155,37 +161,115 @@ TEST_F(TwoWindows, AResetInOneIsNotUndoneByAStaleRecordInTheOther) {
   EXPECT_EQ(readBytes(path), "\"999 20999MrNobodyBob     MrNobody\"\r\n");
 }
 
-#ifdef _WIN32
-constexpr char kFolderReason[] = ": ";  // in the words of the system's language
-#else
-constexpr char kFolderReason[] = ": Is a directory";
-#endif
-
-// A directory in the place of the file: every replacement fails.
-TEST(RecordEntryFailure, ThePlayerIsToldOnceAndTheRecordsStayForTheRun) {
+// Every save fails: the player is told once, and the records stay for the
+// run; a save that goes through again (a record's, or a load's of the
+// records that waited) ends that, so that the next failure is told again.
+TEST(RecordEntryFailure, ThePlayerIsToldOnceUntilASaveGoesThroughAgain) {
   TempDir dir;
   const auto path = dir / "minebs.txt";
-  std::filesystem::create_directory(path);
-  BestFile file(path);
+  FailingFiles files(Step::Replace, EIO);
+  BestFile file(path, files);
   StrictMock<MockPrompts> prompts;
-  testing::MockFunction<void()> showBestTimes;
-  RecordEntry entry(file, prompts, showBestTimes.AsStdFunction());
+  RecordEntry entry(file, prompts);
   Module1 settings;
   entry.scoreload(settings);
+  EXPECT_CALL(prompts, inputBox(_, _, _)).Times(3).WillRepeatedly(Return("Dee"));
+  const std::string told = path.string() + ": " + std::strerror(EIO);
+  EXPECT_CALL(prompts, warn("Best Times", kSaveFailedMessage, told)).Times(3);
 
-  InSequence order;
-  EXPECT_CALL(prompts, inputBox(_, _, _)).WillOnce(Return("Dee"));
-  EXPECT_CALL(prompts, warn("Best Times", kSaveFailedMessage,
-                            HasSubstr(path.string() + kFolderReason)));
-  EXPECT_CALL(showBestTimes, Call());
   entry.recordEntry(settings, 1, 50);
-
   entry.scoreload(settings);
   EXPECT_EQ(settings.bestline, "\" 50999999Dee     MrNobodyMrNobody\"");
   entry.resetScores(settings);  // fails too, without a second message, and is not tried again
-  entry.scoreload(settings);
   EXPECT_EQ(settings.bestline, "\" 50999999Dee     MrNobodyMrNobody\"");
-  EXPECT_TRUE(std::filesystem::is_directory(path));
+
+  files.failAt = Step::None;
+  entry.scoreload(settings);
+  EXPECT_EQ(readBytes(path), settings.bestline + "\r\n");
+  files.failAt = Step::Replace;
+  entry.resetScores(settings);  // told again
+  files.failAt = Step::None;
+  entry.recordEntry(settings, 2, 60);
+  files.failAt = Step::Replace;
+  entry.recordEntry(settings, 3, 70);  // told again
+  EXPECT_EQ(settings.bestline, "\" 50 60 70Dee     Dee     Dee     \"");
+}
+
+// A file that exists but cannot be read holds no time to beat: a win sets no
+// record, and at the first such win (not at the start) the player is told
+// why, once. The table shows the default line meanwhile.
+TEST(RecordEntryFailure, AFileThatCannotBeReadSetsNoRecordAndThePlayerIsToldOnce) {
+  TempDir dir;
+  const auto path = dir / "minebs.txt";
+  const std::string old = "\"  1  2  3aaaaaaaabbbbbbbbcccccccc\"\r\n";
+  writeBytes(path, old);
+  FailingFiles files(Step::OpenToRead, EACCES);
+  BestFile file(path, files);
+  StrictMock<MockPrompts> prompts;
+  RecordEntry entry(file, prompts);
+  Module1 settings;
+  entry.scoreload(settings);
+  EXPECT_EQ(settings.bestline, defaultLine());
+
+  EXPECT_CALL(prompts, warn("Best Times", kUnreadableMessage, path.string() + ": " + std::strerror(EACCES)));
+  entry.recordEntry(settings, 1, 5);
+  entry.recordEntry(settings, 3, 5);
+  EXPECT_EQ(settings.bestline, defaultLine());
+  EXPECT_EQ(readBytes(path), old);
+
+  files.failAt = Step::None;
+  EXPECT_CALL(prompts, inputBox(_, _, _)).WillOnce(Return("Eve"));
+  entry.recordEntry(settings, 2, 1);
+  EXPECT_EQ(readBytes(path), "\"  1  1  3aaaaaaaaEve     cccccccc\"\r\n");
+
+#ifndef _WIN32
+  std::filesystem::remove(path);
+  std::filesystem::create_directory(path);  // a folder in its place is no table either
+  BestFile folder(path);
+  RecordEntry other(folder, prompts);
+  EXPECT_CALL(prompts, warn("Best Times", kUnreadableMessage, path.string() + ": Is a directory"));
+  other.recordEntry(settings, 1, 1);
+#endif
+}
+
+// At the end of the run the records that wait are tried once more; those
+// that still cannot be saved are named to the player, once.
+TEST(RecordEntryAtExit, NamesTheRecordsThatAreLost) {
+  TempDir dir;
+  const auto path = dir / "minebs.txt";
+  FailingFiles files(Step::Replace, EIO);
+  BestFile file(path, files);
+  StrictMock<MockPrompts> prompts;
+  RecordEntry entry(file, prompts);
+  Module1 settings;
+  entry.scoreload(settings);
+  EXPECT_CALL(prompts, inputBox(_, _, _)).WillOnce(Return("Zo\xC3\xAB")).WillOnce(Return(""));
+  EXPECT_CALL(prompts, warn("Best Times", kSaveFailedMessage, _));
+  entry.recordEntry(settings, 1, 50);
+  entry.recordEntry(settings, 3, 7);
+
+  EXPECT_CALL(prompts, warn("Best Times", kLostMessage,
+                            "Beginner: 50 s, Zo\xC3\xAB\nExpert: 7 s\n\n" + path.string() + ": " + std::strerror(EIO)));
+  entry.atExit();
+  entry.atExit();  // the window closed after Exit: nothing more
+}
+
+TEST(RecordEntryAtExit, SavesTheRecordsThatWaitAndSaysNothing) {
+  TempDir dir;
+  const auto path = dir / "minebs.txt";
+  FailingFiles files(Step::Replace, EIO);
+  BestFile file(path, files);
+  StrictMock<MockPrompts> prompts;
+  RecordEntry entry(file, prompts);
+  Module1 settings;
+  entry.scoreload(settings);
+  RecordEntry(file, prompts).atExit();  // nothing waits: nothing to say
+  EXPECT_CALL(prompts, inputBox(_, _, _)).WillOnce(Return("Ann"));
+  EXPECT_CALL(prompts, warn(_, _, _));
+  entry.recordEntry(settings, 2, 20);
+  files.failAt = Step::None;
+  entry.atExit();
+  EXPECT_EQ(readBytes(path), "\"999 20999MrNobodyAnn     MrNobody\"\r\n");
 }
 
 // No place for the file: the game plays on with what this run stores.
@@ -203,6 +287,10 @@ TEST(RecordEntryFailure, WithoutAPlaceForTheFileThePlayerIsToldOnce) {
   entry.recordEntry(settings, 2, 40);
   entry.scoreload(settings);
   EXPECT_EQ(settings.bestline, "\" 50 40999Dee     Dee     MrNobody\"");
+
+  // Why was said: at the end only what is lost.
+  EXPECT_CALL(prompts, warn("Best Times", kLostMessage, "Beginner: 50 s, Dee\nIntermediate: 40 s, Dee"));
+  entry.atExit();
 }
 
 // The real game: a release that opens the whole board at once wins inside a

@@ -60,10 +60,14 @@ inline void writeBytes(const std::filesystem::path& path, const std::string& byt
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// The names in a directory, to see that no temporary file is left over.
+// The names in a directory, to see that no temporary file is left over; a
+// name that is no text in the system's characters comes as the records
+// show it.
 inline std::vector<std::string> entries(const std::filesystem::path& dir) {
   std::vector<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename().string());
+  for (const auto& e : std::filesystem::directory_iterator(dir)) {
+    names.push_back(FilePath(FilePath(e.path()).name()).utf8());
+  }
   std::sort(names.begin(), names.end());
   return names;
 }
