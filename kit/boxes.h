@@ -37,8 +37,8 @@ class Boxes : public Prompts {
   void warn(const std::string& title, const std::string& message, const std::string& detail) override {
     messageBox(Kind::kWarning, text(title), Text(kPromptsContext, message.c_str(), nullptr, std::nullopt, {detail}));
   }
-  void inform(const std::string& title, const std::string& message) override {
-    messageBox(Kind::kInformation, text(title), text(message));
+  void inform(const std::string& title, const std::string& message, const std::string& detail) override {
+    messageBox(Kind::kInformation, text(title), Text(kPromptsContext, message.c_str(), nullptr, std::nullopt, {detail}));
   }
 
  private:

@@ -158,11 +158,11 @@ class Form3 final : public Dialog {
   Module1 filled_;  // the settings at the first opening
 };
 
-// The About box.
+// The About box; "%1" is the game's version.
 inline constexpr char kAboutTitle[] = KLANDOR_TR_NOOP("Prompts", "About Klandor");
 inline constexpr char kAboutText[] = KLANDOR_TR_NOOP(
     "Prompts",
-    "Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch "
+    "Klandor %1. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch "
     "each cell, the right button plants a flag, and the fastest time of each level is kept with its holder's name. "
     "Written by the Klandor developers.");
 // The main window's title.

@@ -25,10 +25,12 @@ void SyncedPrompts::warn(const std::string& title, const std::string& message, c
   prompts_.warn(title, message, detail);
 }
 
-void SyncedPrompts::inform(const std::string& title, const std::string& message) {
+void SyncedPrompts::inform(const std::string& title, const std::string& message, const std::string& detail) {
   syncWindows_();
-  prompts_.inform(title, message);
+  prompts_.inform(title, message, detail);
 }
+
+std::string release() { return KLANDOR_RELEASE; }
 
 StatisticsClocks systemClocks() {
   return {[] {
@@ -115,7 +117,7 @@ void Session::gameBegun(const Game& game) {
   // A board that no guess-free search found in time: told once for each
   // size of board.
   if (game.b.guessFreeGaveUp && told_.insert({game.m.across, game.m.down}).second) {
-    prompts_.inform(kGuessFreeTitle, kGuessFreeGaveUp);
+    prompts_.inform(kGuessFreeTitle, kGuessFreeGaveUp, {});
   }
 }
 
@@ -165,7 +167,7 @@ constexpr std::array<CommandRow, 8> kCommands = {{
     {Menu::mnuBest, [](Session& s, Menu) { s.form2().open(); }},
     {Menu::mnuStatistics, [](Session& s, Menu) { s.form4().open(); }},
     {Menu::mnuExit, [](Session& s, Menu) { s.exit(); }},
-    {Menu::mnuAbout, [](Session& s, Menu) { s.prompts().inform(kAboutTitle, kAboutText); }},
+    {Menu::mnuAbout, [](Session& s, Menu) { s.prompts().inform(kAboutTitle, kAboutText, release()); }},
     {Menu::mnuHelpT, nullptr},  // never enabled
 }};
 

@@ -52,7 +52,7 @@ class SyncedPrompts final : public Prompts {
                        const std::string& defaultReply) override;
   bool confirm(const std::string& message, const std::string& title) override;
   void warn(const std::string& title, const std::string& message, const std::string& detail) override;
-  void inform(const std::string& title, const std::string& message) override;
+  void inform(const std::string& title, const std::string& message, const std::string& detail) override;
 
  private:
   Prompts& prompts_;
@@ -160,6 +160,9 @@ inline constexpr char kSettingsTitle[] = KLANDOR_TR_NOOP("Prompts", "Options");
 // "%1" is the system's reason.
 inline constexpr char kSettingsFailed[] =
     KLANDOR_TR_NOOP("Prompts", "The options could not be saved.\n\n%1\n\nThey last until the game is closed.");
+
+// The game's release, as the About box names it: "1.1".
+std::string release();
 
 // What an item of the menu bar does; null for an item that only opens its
 // menu, a separator, or one that does nothing.

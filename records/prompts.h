@@ -23,8 +23,9 @@ class Prompts {
   virtual bool confirm(const std::string& message, const std::string& title) = 0;
   // A modal warning with OK; "%1" in the message stands for the detail.
   virtual void warn(const std::string& title, const std::string& message, const std::string& detail) = 0;
-  // A modal box with OK and the information icon.
-  virtual void inform(const std::string& title, const std::string& message) = 0;
+  // A modal box with OK and the information icon; "%1" in the message
+  // stands for the detail.
+  virtual void inform(const std::string& title, const std::string& message, const std::string& detail) = 0;
 };
 
 }  // namespace klandor

@@ -310,10 +310,6 @@ Sie bleiben erhalten, bis das Spiel beendet wird.</translation>
         <translation>Über Klandor</translation>
     </message>
     <message>
-        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
-        <translation>Klandor 1.0. Decken Sie so schnell wie möglich jedes Feld auf, unter dem keine Mine liegt: Die Zahlen verraten, wie viele Minen an ein Feld grenzen, die rechte Maustaste setzt eine Flagge, und für jeden Schwierigkeitsgrad wird die schnellste Zeit mit dem Namen des Rekordhalters gespeichert. Geschrieben von den Klandor-Entwicklern.</translation>
-    </message>
-    <message>
         <source>Guess-Free Boards</source>
         <translation>Felder ohne Raten</translation>
     </message>
@@ -352,6 +348,10 @@ Sie gelten, bis das Spiel beendet wird.</translation>
         <translation>Diese Bestzeiten konnten nicht gespeichert werden und gehen verloren, wenn das Spiel beendet wird:
 
 %1</translation>
+    </message>
+    <message>
+        <source>Klandor %1. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
+        <translation>Klandor %1. Decken Sie so schnell wie möglich jedes Feld auf, unter dem keine Mine liegt: Die Zahlen verraten, wie viele Minen an ein Feld grenzen, die rechte Maustaste setzt eine Flagge, und für jeden Schwierigkeitsgrad wird die schnellste Zeit mit dem Namen des Rekordhalters gespeichert. Geschrieben von den Klandor-Entwicklern.</translation>
     </message>
 </context>
 <context>

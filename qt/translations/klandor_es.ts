@@ -310,10 +310,6 @@ Se conservarán hasta que se cierre el juego.</translation>
         <translation>Acerca de Klandor</translation>
     </message>
     <message>
-        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
-        <translation>Klandor 1.0. Descubra lo más rápido posible todas las casillas que no esconden una mina: los números indican cuántas minas tocan cada casilla, el botón derecho coloca una bandera y el mejor tiempo de cada nivel se guarda con el nombre de quien lo logró. Escrito por los desarrolladores de Klandor.</translation>
-    </message>
-    <message>
         <source>Guess-Free Boards</source>
         <translation>Tableros sin adivinar</translation>
     </message>
@@ -352,6 +348,10 @@ Se mantienen hasta que se cierre el juego.</translation>
         <translation>No se han podido guardar estos mejores tiempos y se perderán al cerrar el juego:
 
 %1</translation>
+    </message>
+    <message>
+        <source>Klandor %1. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
+        <translation>Klandor %1. Descubra lo más rápido posible todas las casillas que no esconden una mina: los números indican cuántas minas tocan cada casilla, el botón derecho coloca una bandera y el mejor tiempo de cada nivel se guarda con el nombre de quien lo logró. Escrito por los desarrolladores de Klandor.</translation>
     </message>
 </context>
 <context>

@@ -310,10 +310,6 @@ Ils sont conservés jusqu&apos;à la fermeture du jeu.</translation>
         <translation>À propos de Klandor</translation>
     </message>
     <message>
-        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
-        <translation>Klandor 1.0. Découvrez le plus vite possible toutes les cases qui ne cachent pas de mine&#xa0;: les nombres indiquent combien de mines touchent chaque case, le bouton droit pose un drapeau, et le meilleur temps de chaque niveau est conservé avec le nom de son détenteur. Écrit par les développeurs de Klandor.</translation>
-    </message>
-    <message>
         <source>Guess-Free Boards</source>
         <translation>Grilles sans hasard</translation>
     </message>
@@ -352,6 +348,10 @@ Elles restent valables jusqu’à la fermeture du jeu.</translation>
         <translation>Ces meilleurs temps n&apos;ont pas pu être enregistrés et seront perdus à la fermeture du jeu&#xa0;:
 
 %1</translation>
+    </message>
+    <message>
+        <source>Klandor %1. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
+        <translation>Klandor %1. Découvrez le plus vite possible toutes les cases qui ne cachent pas de mine : les nombres indiquent combien de mines touchent chaque case, le bouton droit pose un drapeau, et le meilleur temps de chaque niveau est conservé avec le nom de son détenteur. Écrit par les développeurs de Klandor.</translation>
     </message>
 </context>
 <context>

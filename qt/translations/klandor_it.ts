@@ -310,10 +310,6 @@ Verranno conservati fino alla chiusura del gioco.</translation>
         <translation>Informazioni su Klandor</translation>
     </message>
     <message>
-        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
-        <translation>Klandor 1.0. Scopri il più in fretta possibile tutte le caselle che non nascondono una mina: i numeri indicano quante mine toccano ogni casella, il tasto destro pianta una bandierina e il tempo migliore di ogni livello viene conservato con il nome di chi l&apos;ha ottenuto. Scritto dagli sviluppatori di Klandor.</translation>
-    </message>
-    <message>
         <source>Guess-Free Boards</source>
         <translation>Griglie senza azzardo</translation>
     </message>
@@ -352,6 +348,10 @@ Restano valide fino alla chiusura del gioco.</translation>
         <translation>Non è stato possibile salvare questi migliori tempi, che andranno persi alla chiusura del gioco:
 
 %1</translation>
+    </message>
+    <message>
+        <source>Klandor %1. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
+        <translation>Klandor %1. Scopri il più in fretta possibile tutte le caselle che non nascondono una mina: i numeri indicano quante mine toccano ogni casella, il tasto destro pianta una bandierina e il tempo migliore di ogni livello viene conservato con il nome di chi l'ha ottenuto. Scritto dagli sviluppatori di Klandor.</translation>
     </message>
 </context>
 <context>

@@ -310,10 +310,6 @@ Ze blijven bewaard tot het spel wordt afgesloten.</translation>
         <translation>Over Klandor</translation>
     </message>
     <message>
-        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
-        <translation>Klandor 1.0. Leg zo snel mogelijk elk vakje bloot waaronder geen mijn ligt: de getallen vertellen hoeveel mijnen aan een vakje grenzen, de rechtermuisknop plaatst een vlag, en de snelste tijd van elk niveau wordt bewaard met de naam van wie hem neerzette. Geschreven door de ontwikkelaars van Klandor.</translation>
-    </message>
-    <message>
         <source>Guess-Free Boards</source>
         <translation>Borden zonder gokken</translation>
     </message>
@@ -352,6 +348,10 @@ Ze gelden tot het spel wordt gesloten.</translation>
         <translation>Deze beste tijden konden niet worden opgeslagen en gaan verloren wanneer het spel wordt afgesloten:
 
 %1</translation>
+    </message>
+    <message>
+        <source>Klandor %1. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
+        <translation>Klandor %1. Leg zo snel mogelijk elk vakje bloot waaronder geen mijn ligt: de getallen vertellen hoeveel mijnen aan een vakje grenzen, de rechtermuisknop plaatst een vlag, en de snelste tijd van elk niveau wordt bewaard met de naam van wie hem neerzette. Geschreven door de ontwikkelaars van Klandor.</translation>
     </message>
 </context>
 <context>

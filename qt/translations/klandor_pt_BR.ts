@@ -310,10 +310,6 @@ Eles serão mantidos até o jogo ser fechado.</translation>
         <translation>Sobre o Klandor</translation>
     </message>
     <message>
-        <source>Klandor 1.0. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
-        <translation>Klandor 1.0. Descubra o mais rápido possível todos os quadrados que não escondem uma mina: os números indicam quantas minas tocam cada quadrado, o botão direito coloca uma bandeira e o melhor tempo de cada nível é guardado com o nome de quem o fez. Escrito pelos desenvolvedores do Klandor.</translation>
-    </message>
-    <message>
         <source>Guess-Free Boards</source>
         <translation>Tabuleiros sem adivinhação</translation>
     </message>
@@ -352,6 +348,10 @@ Elas valem até o jogo ser fechado.</translation>
         <translation>Não foi possível salvar estes melhores tempos, que serão perdidos quando o jogo for fechado:
 
 %1</translation>
+    </message>
+    <message>
+        <source>Klandor %1. Uncover every cell that hides no mine, as fast as you can: the numbers tell how many mines touch each cell, the right button plants a flag, and the fastest time of each level is kept with its holder&apos;s name. Written by the Klandor developers.</source>
+        <translation>Klandor %1. Descubra o mais rápido possível todos os quadrados que não escondem uma mina: os números indicam quantas minas tocam cada quadrado, o botão direito coloca uma bandeira e o melhor tempo de cada nível é guardado com o nome de quem o fez. Escrito pelos desenvolvedores do Klandor.</translation>
     </message>
 </context>
 <context>

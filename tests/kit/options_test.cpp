@@ -132,7 +132,7 @@ TEST_F(OptionsTest, WithoutKeepStatisticsTheDialogCountsThisRunOnly) {
 
 TEST_F(OptionsTest, ABoardThatIsNotGuessFreeIsToldOncePerSize) {
   session.choose(Menu::mnuGuessFree);
-  EXPECT_CALL(prompts, inform("Guess-Free Boards", _)).Times(2);
+  EXPECT_CALL(prompts, inform("Guess-Free Boards", _, _)).Times(2);
   for (Menu level : {Menu::mnuBeginner, Menu::mnuBeginner, Menu::mnuIntermediate}) {
     session.choose(level);
     game.guessFreeLimits.work = 0;  // the search gives up at once

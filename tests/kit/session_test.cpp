@@ -94,7 +94,7 @@ TEST_F(KitSessionTest, TheBoardCommandsStartTheirBoards) {
 }
 
 TEST_F(KitSessionTest, AboutAndExit) {
-  EXPECT_CALL(prompts, inform("About Klandor", ::testing::StartsWith("Klandor 1.0. Uncover every cell")));
+  EXPECT_CALL(prompts, inform("About Klandor", ::testing::StartsWith("Klandor %1. Uncover every cell"), release()));
   const Board before = game.b;
   session.choose(Menu::mnuAbout);
   EXPECT_EQ(game.b.playing, before.playing);

@@ -12,7 +12,7 @@ class MockPrompts : public Prompts {
   MOCK_METHOD(std::string, inputBox, (const std::string&, const std::string&, const std::string&), (override));
   MOCK_METHOD(bool, confirm, (const std::string&, const std::string&), (override));
   MOCK_METHOD(void, warn, (const std::string&, const std::string&, const std::string&), (override));
-  MOCK_METHOD(void, inform, (const std::string&, const std::string&), (override));
+  MOCK_METHOD(void, inform, (const std::string&, const std::string&, const std::string&), (override));
 };
 
 }  // namespace klandor::test

@@ -235,7 +235,7 @@ TEST_F(Form1Test, MenuCommandsMirrorTheGame) {
 
   session.form3().close();
 
-  EXPECT_CALL(prompts, inform("About Klandor", ::testing::_));
+  EXPECT_CALL(prompts, inform("About Klandor", ::testing::_, ::testing::_));
   form->action(Menu::mnuAbout)->trigger();
 }
 
