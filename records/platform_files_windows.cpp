@@ -88,9 +88,12 @@ FilePath::FilePath(std::string_view utf8) {
 
 std::string FilePath::utf8() const { return klandor::utf8(native_); }
 
-FileOutcome PlatformFiles::openToRead(const FilePath& name, FileHandle& file) {
-  const HANDLE handle = ::CreateFileW(name.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+namespace {
+
+// A file on the disk, opened as asked: a folder, a pipe or a device in its
+// place is refused.
+FileOutcome openOnDisk(const FilePath& name, DWORD access, DWORD disposition, HANDLE& handle) {
+  handle = ::CreateFileW(name.c_str(), access, kShareAll, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     const DWORD error = ::GetLastError();
     const DWORD attributes = ::GetFileAttributesW(name.c_str());
@@ -101,6 +104,14 @@ FileOutcome PlatformFiles::openToRead(const FilePath& name, FileHandle& file) {
     ::CloseHandle(handle);
     return FileError{ERROR_INVALID_FUNCTION, "not a regular file"};
   }
+  return std::nullopt;
+}
+
+}  // namespace
+
+FileOutcome PlatformFiles::openToRead(const FilePath& name, FileHandle& file) {
+  HANDLE handle = nullptr;
+  if (FileOutcome error = openOnDisk(name, GENERIC_READ, OPEN_EXISTING, handle)) return error;
   return opened(handle, file);
 }
 
@@ -327,18 +338,8 @@ FileOutcome PlatformFiles::resize(FileHandle file, std::uint64_t size) {
 // to cut a row short off again. A new file has the permissions of its
 // folder, the player's own, as the temporary files do.
 FileOutcome PlatformFiles::openToAppend(const FilePath& name, FileHandle& file) {
-  const HANDLE handle =
-      ::CreateFileW(name.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) {
-    const DWORD error = ::GetLastError();
-    const DWORD attributes = ::GetFileAttributesW(name.c_str());
-    const bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-    return systemError(folder ? kNotForFolders : error);
-  }
-  if (::GetFileType(handle) != FILE_TYPE_DISK) {
-    ::CloseHandle(handle);
-    return FileError{ERROR_INVALID_FUNCTION, "not a regular file"};
-  }
+  HANDLE handle = nullptr;
+  if (FileOutcome error = openOnDisk(name, GENERIC_WRITE, OPEN_ALWAYS, handle)) return error;
   BY_HANDLE_FILE_INFORMATION info{};
   if (fileInfo(handle, info) && (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY)) {
     ::CloseHandle(handle);

@@ -7,22 +7,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "tests/records/system.h"
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
 // After windows.h, which they need.
 #include <aclapi.h>
 #include <sddl.h>
 #else
 #include <grp.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #endif
 
 #include <cerrno>

@@ -3,19 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-#else
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
+#include "tests/records/system.h"
 
 #include <algorithm>
 #include <array>

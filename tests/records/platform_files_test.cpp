@@ -2,17 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-#else
-#include <sys/resource.h>
-
+#include "tests/records/system.h"
+#ifndef _WIN32
 #include <cerrno>
 #include <csignal>
 #endif

@@ -161,18 +161,26 @@ TEST_F(TwoWindows, AResetInOneIsNotUndoneByAStaleRecordInTheOther) {
   EXPECT_EQ(readBytes(path), "\"999 20999MrNobodyBob     MrNobody\"\r\n");
 }
 
+// A run whose saves all fail at their last step, until a test lets them
+// through.
+struct FailingRun {
+  FailingRun() { entry.scoreload(settings); }
+
+  TempDir dir;
+  const std::filesystem::path path = dir / "minebs.txt";
+  FailingFiles files{Step::Replace, EIO};
+  BestFile file{path, files};
+  StrictMock<MockPrompts> prompts;
+  RecordEntry entry{file, prompts};
+  Module1 settings;
+};
+
 // Every save fails: the player is told once, and the records stay for the
 // run; a save that goes through again (a record's, or a load's of the
 // records that waited) ends that, so that the next failure is told again.
 TEST(RecordEntryFailure, ThePlayerIsToldOnceUntilASaveGoesThroughAgain) {
-  TempDir dir;
-  const auto path = dir / "minebs.txt";
-  FailingFiles files(Step::Replace, EIO);
-  BestFile file(path, files);
-  StrictMock<MockPrompts> prompts;
-  RecordEntry entry(file, prompts);
-  Module1 settings;
-  entry.scoreload(settings);
+  FailingRun run;
+  auto& [dir, path, files, file, prompts, entry, settings] = run;
   EXPECT_CALL(prompts, inputBox(_, _, _)).Times(3).WillRepeatedly(Return("Dee"));
   const std::string told = path.string() + ": " + std::strerror(EIO);
   EXPECT_CALL(prompts, warn("Best Times", kSaveFailedMessage, told)).Times(3);
@@ -235,14 +243,8 @@ TEST(RecordEntryFailure, AFileThatCannotBeReadSetsNoRecordAndThePlayerIsToldOnce
 // At the end of the run the records that wait are tried once more; those
 // that still cannot be saved are named to the player, once.
 TEST(RecordEntryAtExit, NamesTheRecordsThatAreLost) {
-  TempDir dir;
-  const auto path = dir / "minebs.txt";
-  FailingFiles files(Step::Replace, EIO);
-  BestFile file(path, files);
-  StrictMock<MockPrompts> prompts;
-  RecordEntry entry(file, prompts);
-  Module1 settings;
-  entry.scoreload(settings);
+  FailingRun run;
+  auto& [dir, path, files, file, prompts, entry, settings] = run;
   EXPECT_CALL(prompts, inputBox(_, _, _)).WillOnce(Return("Zo\xC3\xAB")).WillOnce(Return(""));
   EXPECT_CALL(prompts, warn("Best Times", kSaveFailedMessage, _));
   entry.recordEntry(settings, 1, 50);
@@ -255,14 +257,8 @@ TEST(RecordEntryAtExit, NamesTheRecordsThatAreLost) {
 }
 
 TEST(RecordEntryAtExit, SavesTheRecordsThatWaitAndSaysNothing) {
-  TempDir dir;
-  const auto path = dir / "minebs.txt";
-  FailingFiles files(Step::Replace, EIO);
-  BestFile file(path, files);
-  StrictMock<MockPrompts> prompts;
-  RecordEntry entry(file, prompts);
-  Module1 settings;
-  entry.scoreload(settings);
+  FailingRun run;
+  auto& [dir, path, files, file, prompts, entry, settings] = run;
   RecordEntry(file, prompts).atExit();  // nothing waits: nothing to say
   EXPECT_CALL(prompts, inputBox(_, _, _)).WillOnce(Return("Ann"));
   EXPECT_CALL(prompts, warn(_, _, _));
