@@ -39,8 +39,11 @@ class PlatformFiles {
   // pipe or a device in its place cannot stall the game; anything else in
   // its place is refused.
   virtual FileOutcome openToRead(const FilePath& name, FileHandle& file);
-  // Up to limit bytes from the start of the file, fewer at its end.
+  // Up to limit bytes from where the file is read, fewer at its end: its
+  // start once opened.
   virtual FileOutcome read(FileHandle file, std::size_t limit, std::string& bytes);
+  // Reads on from the last `last` bytes of the file (all of a shorter one).
+  virtual FileOutcome seekNearEnd(FileHandle file, std::size_t last);
 
   // The lock file: opened for reading and writing, or for reading alone
   // where the player may not write it (which is enough to lock it); never

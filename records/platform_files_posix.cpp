@@ -87,6 +87,14 @@ FileOutcome PlatformFiles::read(FileHandle file, std::size_t limit, std::string&
   return std::nullopt;
 }
 
+FileOutcome PlatformFiles::seekNearEnd(FileHandle file, std::size_t last) {
+  struct stat info {};
+  if (::fstat(fd(file), &info) != 0) return lastError();
+  const auto size = static_cast<std::size_t>(info.st_size);
+  if (::lseek(fd(file), static_cast<off_t>(size > last ? size - last : 0), SEEK_SET) < 0) return lastError();
+  return std::nullopt;
+}
+
 // Made with O_EXCL, so that only its maker gives it its owner, group and
 // bits, and then gets them exactly, whatever the umask. A lock file the
 // player may only read is opened for reading: flock takes that too.

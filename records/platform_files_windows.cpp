@@ -130,6 +130,15 @@ FileOutcome PlatformFiles::read(FileHandle file, std::size_t limit, std::string&
   return std::nullopt;
 }
 
+FileOutcome PlatformFiles::seekNearEnd(FileHandle file, std::size_t last) {
+  LARGE_INTEGER size{};
+  if (!::GetFileSizeEx(handleOf(file), &size)) return lastError();
+  LARGE_INTEGER at{};
+  at.QuadPart = static_cast<std::size_t>(size.QuadPart) > last ? size.QuadPart - static_cast<LONGLONG>(last) : 0;
+  if (!::SetFilePointerEx(handleOf(file), at, nullptr, FILE_BEGIN)) return lastError();
+  return std::nullopt;
+}
+
 // A link in the lock file's place is opened as itself, never followed, and
 // refused. A lock file the player may only read is opened for reading,
 // which LockFileEx takes too. A new one has its folder's permissions, as

@@ -1,5 +1,6 @@
 #include "records/statistics_file.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
@@ -12,12 +13,17 @@ namespace {
 // More than any statistics file a player collects in years of play.
 constexpr std::size_t kReadLimit = std::size_t{64} << 20;
 
-// The file's whole text; empty when it is missing.
-FileOutcome readAll(PlatformFiles& files, const FilePath& path, std::string& text) {
+// What a row appended after them needs to know of the rows before: the
+// file's last bytes, its last line end among them.
+constexpr std::size_t kTail = 4096;
+
+// The file's text, or its last `last` bytes; empty when it is missing.
+FileOutcome readEnd(PlatformFiles& files, const FilePath& path, std::size_t last, std::string& text) {
   text.clear();
   FileHandle file{};
   if (FileOutcome error = files.openToRead(path, file)) return error->missing ? FileOutcome{} : error;
-  FileOutcome error = files.read(file, kReadLimit, text);
+  FileOutcome error = last < kReadLimit ? files.seekNearEnd(file, last) : FileOutcome{};
+  if (!error) error = files.read(file, std::min(last, kReadLimit), text);
   files.close(file);
   return error;
 }
@@ -35,8 +41,8 @@ FileOutcome StatisticsFile::append(const GameRow& row) {
   if (path_.empty()) return FileError{0, "no folder for the statistics"};
   const FileLock lock(best_.lockPath(), lockWait_, files_, best_.path());
   if (!lock.held()) return lock.failure();
-  std::string text;
-  if (FileOutcome error = readAll(files_, path_, text)) return error;
+  std::string text;  // its end, enough to tell a row cut short
+  if (FileOutcome error = readEnd(files_, path_, kTail, text)) return error;
   FileHandle file{};
   if (FileOutcome error = files_.openToAppend(path_, file)) return error;
   FileOutcome error;
@@ -53,7 +59,7 @@ FileOutcome StatisticsFile::append(const GameRow& row) {
 
 std::vector<GameRow> StatisticsFile::read() const {
   std::string text;
-  if (path_.empty() || readAll(files_, path_, text)) return {};
+  if (path_.empty() || readEnd(files_, path_, kReadLimit, text)) return {};
   return parseStatistics(text);
 }
 
